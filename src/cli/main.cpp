@@ -1,0 +1,31 @@
+// tessarine-cli: the headless face of the Tessarine libraries, for batch export and checks.
+
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/arguments.hpp"
+#include "cli/texture_command.hpp"
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: tessarine-cli COMMAND ...\n"
+    "  texture IN.ttx [--font FILE.wbmp] [--stage K] [--raw OUT] [--png OUT] [--resave OUT.ttx]\n"
+    "exit status: 0 success, 1 bad input, 2 usage\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (args.empty()) {
+    std::cerr << kUsage;
+    return tess::cli::kExitUsage;
+  }
+  const std::string command = args.front();
+  args.erase(args.begin());
+  if (command == "texture") return tess::cli::runTextureCommand(args, std::cout, std::cerr);
+  std::cerr << "tessarine-cli: unknown command '" << command << "'\n" << kUsage;
+  return tess::cli::kExitUsage;
+}

@@ -1,0 +1,10 @@
+#include "core/msvc_random.hpp"
+
+namespace tess {
+
+MsvcRandom& sharedRandom() {
+  static MsvcRandom generator;
+  return generator;
+}
+
+}  // namespace tess

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <cstdint>
+
+namespace tess {
+
+// The C runtime generator of the platform the projects were first made on: srand(s) sets the
+// state, rand() steps state = state * 214013 + 2531011 (mod 2^32) and returns bits 16..30.
+// Textures and sounds that draw random numbers reseed it first, so they regenerate identically.
+class MsvcRandom {
+ public:
+  static constexpr int kMax = 0x7FFF;
+
+  void seed(std::uint32_t seed) { state_ = seed; }
+  int next() {
+    state_ = state_ * 214013u + 2531011u;
+    return static_cast<int>((state_ >> 16) & 0x7FFF);
+  }
+
+ private:
+  std::uint32_t state_ = 1;
+};
+
+// The one generator that every texture operation and the synthesiser's noise table share.
+MsvcRandom& sharedRandom();
+
+}  // namespace tess
