@@ -27,13 +27,6 @@ bool roomForOneMore(int stageCount, int size) {
   return stageCount < kCommandRecords && stagesFit(stageCount + 1, size);
 }
 
-void rerunCommand(TextureStore& store, int index) {
-  store.workingStage = index;
-  OpParams params = store.currentTexture().commands[index].params;
-  runTextureOp(store, store.currentTexture().commands[index].op, params);
-  copyStage(store.stage(index + 1), store.stage(index), store.size());
-}
-
 }  // namespace
 
 bool commitCommand(TextureStore& store, int op, const OpParams& params) {
@@ -45,7 +38,7 @@ bool commitCommand(TextureStore& store, int op, const OpParams& params) {
 
   copyStage(store.stage(s + 1), store.stage(s), texture.size);
   storeCommand(texture.commands[s], op, params);
-  for (int i = s + 1; i < end; ++i) rerunCommand(store, i);
+  runStoredCommands(store, s + 1, end);
 
   texture.stageCount = std::max(end, s + 1);
   store.workingStage = texture.stageCount;

@@ -16,6 +16,8 @@ void clampStageReference(int& reference, int workingStage) {
   reference = std::min(reference, workingStage - 1);
 }
 
+bool startsFromCopy(int op) { return isRunnableOperation(op) && opImplementation(op).copiesPrevious; }
+
 }  // namespace
 
 bool stagesFit(int stageCount, int size) {
@@ -46,6 +48,19 @@ void runTextureOp(TextureStore& store, int op, OpParams& params) {
   implementation.run(OpInvocation{store, out, prev, size, working, params, text});
 }
 
+void runStoredCommands(TextureStore& store, int first, int end) {
+  Texture& texture = store.currentTexture();
+  for (int i = first; i < end; ++i) {
+    store.workingStage = i;
+    OpParams params = texture.commands[i].params;
+    runTextureOp(store, texture.commands[i].op, params);
+    store.displayedStage = i;
+    // Each result is copied forward as the next working stage's start, unless the next command
+    // begins with that very copy itself.
+    if (i + 1 == end || !startsFromCopy(texture.commands[i + 1].op)) copyStage(store.stage(i + 1), store.stage(i), texture.size);
+  }
+}
+
 void regenerateTexture(TextureStore& store) {
   Texture& texture = store.currentTexture();
   const int size = texture.size;
@@ -55,13 +70,7 @@ void regenerateTexture(TextureStore& store) {
 
   std::memset(store.stage(0), 0, StageArea::stageBytes(size));
   std::memset(store.stage(1), 0, StageArea::stageBytes(size));
-  for (int i = 1; i < stageCount; ++i) {
-    store.workingStage = i;
-    OpParams params = texture.commands[i].params;
-    runTextureOp(store, texture.commands[i].op, params);
-    store.displayedStage = i;
-    copyStage(store.stage(i + 1), store.stage(i), size);
-  }
+  runStoredCommands(store, 1, stageCount);
   store.workingStage = stageCount;
 }
 

@@ -15,6 +15,10 @@ void runTextureOp(TextureStore& store, int op, OpParams& params);
 // cleared, then command i run on stage i and its result copied to stage i + 1.
 void regenerateTexture(TextureStore& store);
 
+// Runs the stored commands first..end-1 of the current texture, each on its own stage, each
+// result becoming the start of the next stage (as regeneration does from command 1).
+void runStoredCommands(TextureStore& store, int first, int end);
+
 // Makes slot t current and regenerates it; the displayed stage becomes the stage count.
 // Slots outside 0..254 are refused.
 void selectTexture(TextureStore& store, int slot);
