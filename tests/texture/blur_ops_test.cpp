@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <vector>
 
 #include "stage_pixels.hpp"
 #include "texture/operation_table.hpp"
@@ -60,6 +61,39 @@ TEST(Blur, ReachesIntoTheZeroImagesAroundTheCopy) {
   runOn(*store, texop::Blur, {2, 0});
   EXPECT_EQ(pixel(*store, 1, 0, 3), grey(20, 0));
   EXPECT_EQ(pixel(*store, 1, 1, 3), grey(9, 0));
+}
+
+// The walk written out plainly, one byte at a time over a zero-padded column of rows, for
+// comparison with the operation's vectorised passes.
+std::vector<std::uint8_t> plainBlur(const std::vector<std::uint8_t>& image, int size, int passes, int add, bool cross) {
+  const std::size_t row = static_cast<std::size_t>(size) * 4;
+  const std::size_t pad = 300 * row;
+  std::vector<std::uint8_t> rows(pad + 3 * image.size() + pad, 0);
+  const std::size_t middle = pad + image.size();
+  std::copy(image.begin(), image.end(), rows.begin() + middle);
+  for (int i = 0; i < passes; ++i) {
+    const std::size_t below = cross ? ((i + 1) / 8 + 1) * row : 0, above = cross ? (i + 1) * row : 0;
+    for (std::size_t at = middle - row; at < middle + image.size() + row; ++at) {
+      if (at % 4 == 3) continue;
+      const int v = rows[at + below] / 2 + rows[at + 4 * i] / 8 + rows[at - 4 * i] / 8 + rows[at - above] / 8 + rows[at] / 8 + add;
+      rows[at] = static_cast<std::uint8_t>(std::min(v, 255));
+    }
+  }
+  return {rows.begin() + middle, rows.begin() + middle + image.size()};
+}
+
+TEST(Blur, PassesMatchThePlainWalk) {
+  auto store = makeStore(32);
+  fillPattern(*store, 0);
+  const auto image = stageBytes(*store, 0);
+  for (int op : {texop::Blur, texop::MotionBlur}) {
+    for (int passes : {1, 2, 3, 5, 9, 40}) {
+      for (int add : {0, 3}) {
+        runOn(*store, op, {passes, add});
+        ASSERT_EQ(stageBytes(*store, 1), plainBlur(image, 32, passes, add, op == texop::Blur)) << op << " " << passes << " " << add;
+      }
+    }
+  }
 }
 
 TEST(Blur, ResultDoesNotDependOnWhatTheScratchAreaHeld) {

@@ -19,6 +19,43 @@ constexpr int kReachBelowRows = 32;
 
 enum class BlurShape { kCross, kHorizontal };
 
+// Two pixels at a time in 16-bit lanes (generic vectors: SSE2 or NEON as the target has them).
+using Bytes8 = std::uint8_t __attribute__((vector_size(8)));
+using Lanes8 = std::uint16_t __attribute__((vector_size(16)));
+constexpr int kVectorPixels = 2;
+
+// The offsets of one pass, in bytes from the pixel P.
+struct PassReach {
+  std::ptrdiff_t below, above, side;
+};
+
+inline void blurPixel(std::uint8_t* pixel, const PassReach& reach, int add) {
+  for (int c = kBlue; c <= kRed; ++c) {
+    const int value = pixel[reach.below + c] / 2 + pixel[reach.side + c] / 8 + pixel[c - reach.side] / 8 +
+                      pixel[c - reach.above] / 8 + pixel[c] / 8 + add;
+    pixel[c] = static_cast<std::uint8_t>(std::min(value, 255));
+  }
+}
+
+// The same for two consecutive pixels, read before either is written: valid when their Lt lie
+// before both (Lt is P itself in pass 0, or two or more pixels back).
+inline void blurTwoPixels(std::uint8_t* pixel, const PassReach& reach, int add) {
+  auto lanes = [](const std::uint8_t* at) {
+    Bytes8 bytes;
+    std::memcpy(&bytes, at, sizeof bytes);
+    return __builtin_convertvector(bytes, Lanes8);
+  };
+  Bytes8 original;
+  std::memcpy(&original, pixel, sizeof original);
+  Lanes8 value = (lanes(pixel + reach.below) >> 1) + (lanes(pixel + reach.side) >> 3) +
+                  (lanes(pixel - reach.side) >> 3) + (lanes(pixel - reach.above) >> 3) +
+                  (__builtin_convertvector(original, Lanes8) >> 3) + static_cast<std::uint16_t>(add);
+  value = value < 255 ? value : 255;
+  const Bytes8 alpha = {0, 0, 0, 0xFF, 0, 0, 0, 0xFF};
+  const Bytes8 result = (__builtin_convertvector(value, Bytes8) & ~alpha) | (original & alpha);
+  std::memcpy(pixel, &result, sizeof result);
+}
+
 // Each pass walks from the last row of image 0 to the first row of image 2 in memory order and
 // replaces blue, green and red of each pixel P by X/2 + Rt/8 + Lt/8 + Y/8 + P/8 + add, saturated,
 // where Rt and Lt lie i pixels after and before P. For the cross X is the pixel (i + 1) / 8 + 1
@@ -39,17 +76,15 @@ void runBlurPasses(const OpInvocation& op, BlurShape shape) {
 
   const int add = op.p[1];
   std::uint8_t* walkBegin = image1 - rowBytes;
-  std::uint8_t* walkEnd = image1 + imageBytes + rowBytes;
+  std::uint8_t* walkEnd = image1 + imageBytes + rowBytes;  // (S + 2) S pixels, an even count
   for (int pass = 0; pass < op.p[0]; ++pass) {
-    const std::ptrdiff_t side = static_cast<std::ptrdiff_t>(pass) * 4;
-    const std::ptrdiff_t below = shape == BlurShape::kCross ? ((pass + 1) / 8 + 1) * rowBytes : 0;
-    const std::ptrdiff_t above = shape == BlurShape::kCross ? (pass + 1) * rowBytes : 0;
-    for (std::uint8_t* pixel = walkBegin; pixel != walkEnd; pixel += 4) {
-      for (int c = kBlue; c <= kRed; ++c) {
-        const int value = pixel[below + c] / 2 + pixel[side + c] / 8 + pixel[c - side] / 8 + pixel[c - above] / 8 +
-                          pixel[c] / 8 + add;
-        pixel[c] = static_cast<std::uint8_t>(std::min(value, 255));
-      }
+    const bool cross = shape == BlurShape::kCross;
+    const PassReach reach{cross ? ((pass + 1) / 8 + 1) * rowBytes : 0, cross ? (pass + 1) * rowBytes : 0,
+                          static_cast<std::ptrdiff_t>(pass) * 4};
+    if (pass == 0 || pass >= kVectorPixels) {
+      for (std::uint8_t* pixel = walkBegin; pixel != walkEnd; pixel += 4 * kVectorPixels) blurTwoPixels(pixel, reach, add);
+    } else {
+      for (std::uint8_t* pixel = walkBegin; pixel != walkEnd; pixel += 4) blurPixel(pixel, reach, add);
     }
   }
   std::memcpy(op.out, image1, imageBytes);
