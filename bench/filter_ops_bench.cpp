@@ -20,7 +20,8 @@ std::unique_ptr<TextureStore> storeWithContent(int size) {
   for (int k = 0; k <= 1; ++k) {
     std::uint8_t* stage = store->stage(k);
     const std::size_t bytes = StageArea::stageBytes(size);
-    for (std::size_t i = 0; i < bytes; ++i) stage[i] = static_cast<std::uint8_t>((i * 37 + k * 101 + i / 7) & 0xFF);
+    for (std::size_t i = 0; i < bytes; ++i)
+      stage[i] = static_cast<std::uint8_t>((i * 37 + k * 101 + i / 7) & 0xFF);
   }
   store->workingStage = 2;
   return store;
@@ -38,11 +39,19 @@ void runOperation(benchmark::State& state, int op, int firstParam) {
   }
 }
 
-void BM_Operation(benchmark::State& state, int op) { runOperation(state, op, -1); }
-void BM_Passes(benchmark::State& state, int op) { runOperation(state, op, static_cast<int>(state.range(1))); }
+void BM_Operation(benchmark::State& state, int op) {
+  runOperation(state, op, -1);
+}
+void BM_Passes(benchmark::State& state, int op) {
+  runOperation(state, op, static_cast<int>(state.range(1)));
+}
 
-#define TESS_OP_BENCH(name) \
-  BENCHMARK_CAPTURE(BM_Operation, name, texop::name)->Arg(256)->Arg(512)->Arg(1024)->Unit(benchmark::kMillisecond)
+#define TESS_OP_BENCH(name)                          \
+  BENCHMARK_CAPTURE(BM_Operation, name, texop::name) \
+      ->Arg(256)                                     \
+      ->Arg(512)                                     \
+      ->Arg(1024)                                    \
+      ->Unit(benchmark::kMillisecond)
 
 TESS_OP_BENCH(SolidFill);
 TESS_OP_BENCH(AddNoise);

@@ -29,7 +29,9 @@ TEST(Blur, NoPassesCopyAndFullBrightnessSaturatesColourOnly) {
     runOn(*store, op, {3, 255});
     for (int row : {0, 31, 63})
       for (int column : {0, 40, 63})
-        EXPECT_EQ(pixel(*store, 1, row, column), (Bgra{255, 255, 255, pixel(*store, 0, row, column)[3]})) << op;
+        EXPECT_EQ(pixel(*store, 1, row, column),
+                  (Bgra{255, 255, 255, pixel(*store, 0, row, column)[3]}))
+            << op;
   }
 }
 
@@ -65,17 +67,20 @@ TEST(Blur, ReachesIntoTheZeroImagesAroundTheCopy) {
 
 // The walk written out plainly, one byte at a time over a zero-padded column of rows, for
 // comparison with the operation's vectorised passes.
-std::vector<std::uint8_t> plainBlur(const std::vector<std::uint8_t>& image, int size, int passes, int add, bool cross) {
+std::vector<std::uint8_t> plainBlur(const std::vector<std::uint8_t>& image, int size, int passes,
+                                    int add, bool cross) {
   const std::size_t row = static_cast<std::size_t>(size) * 4;
   const std::size_t pad = 300 * row;
   std::vector<std::uint8_t> rows(pad + 3 * image.size() + pad, 0);
   const std::size_t middle = pad + image.size();
   std::copy(image.begin(), image.end(), rows.begin() + middle);
   for (int i = 0; i < passes; ++i) {
-    const std::size_t below = cross ? ((i + 1) / 8 + 1) * row : 0, above = cross ? (i + 1) * row : 0;
+    const std::size_t below = cross ? ((i + 1) / 8 + 1) * row : 0,
+                      above = cross ? (i + 1) * row : 0;
     for (std::size_t at = middle - row; at < middle + image.size() + row; ++at) {
       if (at % 4 == 3) continue;
-      const int v = rows[at + below] / 2 + rows[at + 4 * i] / 8 + rows[at - 4 * i] / 8 + rows[at - above] / 8 + rows[at] / 8 + add;
+      const int v = rows[at + below] / 2 + rows[at + 4 * i] / 8 + rows[at - 4 * i] / 8 +
+                    rows[at - above] / 8 + rows[at] / 8 + add;
       rows[at] = static_cast<std::uint8_t>(std::min(v, 255));
     }
   }
@@ -90,7 +95,8 @@ TEST(Blur, PassesMatchThePlainWalk) {
     for (int passes : {1, 2, 3, 5, 9, 40}) {
       for (int add : {0, 3}) {
         runOn(*store, op, {passes, add});
-        ASSERT_EQ(stageBytes(*store, 1), plainBlur(image, 32, passes, add, op == texop::Blur)) << op << " " << passes << " " << add;
+        ASSERT_EQ(stageBytes(*store, 1), plainBlur(image, 32, passes, add, op == texop::Blur))
+            << op << " " << passes << " " << add;
       }
     }
   }

@@ -27,7 +27,8 @@ Bgra mixed(int type, int brightness1, int brightness2, Bgra first, Bgra second) 
 }
 
 TEST(Mixer, EachTypeWithHandValues) {
-  // x = 128 a, y = 128 b with a = 100, b = 60 in blue; a = 200, b = 250 in green; a = b = 255 in red.
+  // x = 128 a, y = 128 b with a = 100, b = 60 in blue; a = 200, b = 250 in green; a = b = 255 in
+  // red.
   const Bgra a{100, 200, 255, 1}, b{60, 250, 255, 2};
   EXPECT_EQ(mixed(0, 128, 128, a, b), (Bgra{80, 225, 254, 42}));  // 127 + 127 for 255
   EXPECT_EQ(mixed(1, 128, 128, a, b), (Bgra{20, 0, 0, 42}));      // clamped at 0, no wrap
@@ -60,11 +61,14 @@ TEST(CrossFade, ZoneZeroAndOtherDirectionsLeaveTheImage) {
 }
 
 TEST(CrossFade, FadesOppositeEdgesTowardsTheirAverage) {
-  // Zone 64 * 32 / 512 = 4. Step j: m = (4 - j) ((c + e) / 2) / 4, then m + j c / 4 and m + j e / 4.
+  // Zone 64 * 32 / 512 = 4. Step j: m = (4 - j) ((c + e) / 2) / 4, then m + j c / 4 and m + j e
+  // / 4.
   for (int direction : {0, 1}) {
     auto store = makeStore(32);
     testing::fillStage(*store, 0, grey(50, 8));
-    auto at = [&](int line, int k) { return direction == 0 ? std::pair{line, k} : std::pair{k, line}; };
+    auto at = [&](int line, int k) {
+      return direction == 0 ? std::pair{line, k} : std::pair{k, line};
+    };
     for (int line = 0; line < 32; ++line) {
       for (int k : {0, 1, 3}) {
         auto [r, c] = at(line, k);
@@ -74,15 +78,18 @@ TEST(CrossFade, FadesOppositeEdgesTowardsTheirAverage) {
       }
     }
     runOn(*store, texop::CrossFade, {64, direction});
-    auto value = [&](int k) { auto [r, c] = at(9, k); return pixel(*store, 1, r, c)[0]; };
-    EXPECT_EQ(value(0), 60);       // both edge pixels become the average (100 + 21) / 2
+    auto value = [&](int k) {
+      auto [r, c] = at(9, k);
+      return pixel(*store, 1, r, c)[0];
+    };
+    EXPECT_EQ(value(0), 60);  // both edge pixels become the average (100 + 21) / 2
     EXPECT_EQ(value(31), 60);
     EXPECT_EQ(value(1), 45 + 25);  // m = 3 * 60 / 4 = 45
     EXPECT_EQ(value(30), 45 + 5);
     EXPECT_EQ(value(2), 25 + 25);  // m = 2 * 50 / 4, then 2 * 50 / 4
     EXPECT_EQ(value(3), 15 + 75);  // m = 1 * 60 / 4, then 3 * 100 / 4
     EXPECT_EQ(value(28), 15 + 15);
-    EXPECT_EQ(value(4), 50);       // outside the zone
+    EXPECT_EQ(value(4), 50);  // outside the zone
     EXPECT_EQ(pixel(*store, 1, 9, 9)[3], 8);
   }
 }

@@ -39,7 +39,8 @@ TEST(Neighbourhood, DilateThenErodeKeepsASinglePixelAndErodeRemovesIt) {
   runOn(*store, texop::Dilate, {});
   for (int dr = -2; dr <= 2; ++dr)
     for (int dc = -2; dc <= 2; ++dc)
-      EXPECT_EQ(pixel(*store, 1, 7 + dr, 9 + dc), grey(std::max(std::abs(dr), std::abs(dc)) <= 1 ? 255 : 0, 50));
+      EXPECT_EQ(pixel(*store, 1, 7 + dr, 9 + dc),
+                grey(std::max(std::abs(dr), std::abs(dc)) <= 1 ? 255 : 0, 50));
   copyStage(store->stage(2), store->stage(1), 32);
   runOn(*store, texop::Erode, {}, 3);
   const auto erodedBack = testing::stageBytes(*store, 3);
@@ -65,15 +66,16 @@ TEST(Neighbourhood, RowGradientShowsWhichWayIsUpAndTheEdgeRows) {
   // Row r holds grey 10 r; "up" is row r - 1; rows outside repeat the edge row.
   auto store = makeStore(32);
   for (int row = 0; row < 32; ++row)
-    for (int column = 0; column < 32; ++column) setPixel(*store, 0, row, column, grey(10 * row % 256, 1));
+    for (int column = 0; column < 32; ++column)
+      setPixel(*store, 0, row, column, grey(10 * row % 256, 1));
   runOn(*store, texop::Emboss, {});
   // Interior: gx = 128, gy = 3 (10 (r + 1)) - 3 (10 (r - 1)) + 128 = 188; sqrt(51728) = 227.4.
   EXPECT_EQ(pixel(*store, 1, 5, 5), grey(227, 1));
   // Row 0 reads itself above: gy = 30 + 128 = 158; sqrt(41348) = 203.3.
   EXPECT_EQ(pixel(*store, 1, 0, 5), grey(203, 1));
   runOn(*store, texop::Edge, {});
-  EXPECT_EQ(pixel(*store, 1, 5, 0), grey(160, 1));  // 2 |4 * 40 - 4 * 60|
-  EXPECT_EQ(pixel(*store, 1, 0, 5), grey(80, 1));   // 2 |4 * 0 - 4 * 10|
+  EXPECT_EQ(pixel(*store, 1, 5, 0), grey(160, 1));   // 2 |4 * 40 - 4 * 60|
+  EXPECT_EQ(pixel(*store, 1, 0, 5), grey(80, 1));    // 2 |4 * 0 - 4 * 10|
   EXPECT_EQ(pixel(*store, 1, 25, 5), grey(255, 1));  // 2 |4 * 240 - 4 * 4| (row 26 holds 260 & 255)
 }
 

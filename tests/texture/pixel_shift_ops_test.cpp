@@ -83,7 +83,8 @@ TEST(Map2dPShift, OffsetsComeFromTheMapStageAndWrap) {
   fillPattern(*store, 2);                      // prev of working stage 3
   runOn(*store, texop::Map2dPShift, {1, 255, 255}, 3);
   for (int row : {0, 13, 31})
-    for (int column : {0, 31}) EXPECT_EQ(pixel(*store, 3, row, column)[1], pixel(*store, 2, row, column)[1]);
+    for (int column : {0, 31})
+      EXPECT_EQ(pixel(*store, 3, row, column)[1], pixel(*store, 2, row, column)[1]);
 
   // Blue 17 with x-scale 128: one column on (the last wraps to 0). Green 13 with y-scale 64:
   // 64 * (13 - 16) / 128 = -1.5, truncated to -1 row (row 0 wraps to 31).

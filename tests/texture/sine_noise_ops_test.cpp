@@ -23,7 +23,8 @@ TEST(AddNoise, AddsTheSineNoiseScaledByAmpWithSaturation) {
   runOn(*store, texop::AddNoise, {100});
   for (int i = 0; i <= 5; ++i) {
     const int add = 100 * kNoise[i] / 255;
-    EXPECT_EQ(pixel(*store, 1, 0, i), (Bgra{std::uint8_t(add), std::uint8_t(10 + add), std::uint8_t(std::min(200 + add, 255)), 44}))
+    EXPECT_EQ(pixel(*store, 1, 0, i), (Bgra{std::uint8_t(add), std::uint8_t(10 + add),
+                                            std::uint8_t(std::min(200 + add, 255)), 44}))
         << "pixel " << i;
   }
   runOn(*store, texop::AddNoise, {0});
@@ -38,7 +39,8 @@ TEST(AddStars, PlacesGreyStarsAtSinePositions) {
   // star 0 (0, 0), star 1 (40, 181), star 2 (188, 99), star 3 (72, 16), star 4 (86, 34); sin 4
   // is negative and wraps to 34.
   const int stars[][2] = {{0, 0}, {40, 181}, {188, 99}, {72, 16}, {86, 34}};
-  for (auto [row, column] : stars) EXPECT_EQ(pixel(*store, 1, row, column), (Bgra{200, 200, 200, 4}));
+  for (auto [row, column] : stars)
+    EXPECT_EQ(pixel(*store, 1, row, column), (Bgra{200, 200, 200, 4}));
   int changed = 0;
   const auto before = testing::stageBytes(*store, 0);
   const auto after = testing::stageBytes(*store, 1);

@@ -27,14 +27,19 @@ struct Position {
 
 // Runs the fill over an image given by accept(row, column) and records the paint order.
 template <typename Accept>
-std::vector<Position> fillOrder(int size, Position seed, Accept accept, FloodFillStats* stats = nullptr) {
+std::vector<Position> fillOrder(int size, Position seed, Accept accept,
+                                FloodFillStats* stats = nullptr) {
   std::vector<std::uint8_t> mask(static_cast<std::size_t>(size) * size, 0);
   std::vector<std::uint32_t> pending(static_cast<std::size_t>(size) * size);
   std::vector<Position> order;
   const FloodFillStats result = boundedFloodFill(
       FloodFillArea{size, mask.data(), pending.data()}, seed.row, seed.column,
-      [&](std::uint32_t p) { return accept(static_cast<int>(p) / size, static_cast<int>(p) % size); },
-      [&](std::uint32_t p) { order.push_back({static_cast<int>(p) / size, static_cast<int>(p) % size}); });
+      [&](std::uint32_t p) {
+        return accept(static_cast<int>(p) / size, static_cast<int>(p) % size);
+      },
+      [&](std::uint32_t p) {
+        order.push_back({static_cast<int>(p) / size, static_cast<int>(p) % size});
+      });
   if (stats) *stats = result;
   return order;
 }
@@ -65,9 +70,10 @@ TEST(SolidFillOrder, PendingPositionPaintedByAnEarlierRunStartsNoRun) {
   // first run goes round to (10, 31); (9, 31) and the seed's right neighbour (0, 17) are pending.
   // The run from (9, 31) comes round to (0, 17) and paints it, so its own entry starts nothing.
   FloodFillStats stats;
-  const auto order = fillOrder(32, {0, 16}, [](int row, int column) {
-    return row == 0 || row == 31 || column == 0 || column == 31;
-  }, &stats);
+  const auto order = fillOrder(
+      32, {0, 16},
+      [](int row, int column) { return row == 0 || row == 31 || column == 0 || column == 31; },
+      &stats);
   std::vector<Position> expected;
   appendRun(expected, {0, 16}, {0, 0});
   appendRun(expected, {1, 0}, {31, 0});
@@ -95,13 +101,17 @@ void expectBoundedFill(int size, Position seed, Accept accept, int expectedPaint
 
 TEST(SolidFillBounds, LargeImagesKeepDepthAndPendingListBounded) {
   const int size = 1024;
-  expectBoundedFill(size, {500, 600}, [](int, int) { return true; }, size * size);  // uniform
+  expectBoundedFill(
+      size, {500, 600}, [](int, int) { return true; }, size * size);  // uniform
   // Seeded from x = y = 255: appending a position each time it is reached would need more than
   // size * size entries here.
-  expectBoundedFill(size, {1020, 1020}, [](int, int) { return true; }, size * size);
+  expectBoundedFill(
+      size, {1020, 1020}, [](int, int) { return true; }, size * size);
   // Checkerboards: cells of one colour touch only at corners.
-  expectBoundedFill(size, {0, 0}, [](int row, int column) { return (row + column) % 2 == 0; }, 1);
-  expectBoundedFill(size, {20, 20}, [](int row, int column) { return (row / 8 + column / 8) % 2 == 0; }, 64);
+  expectBoundedFill(
+      size, {0, 0}, [](int row, int column) { return (row + column) % 2 == 0; }, 1);
+  expectBoundedFill(
+      size, {20, 20}, [](int row, int column) { return (row / 8 + column / 8) % 2 == 0; }, 64);
 }
 
 TEST(SolidFill, UniformImageFillsCompletelyAndKeepsAlpha) {
@@ -109,13 +119,15 @@ TEST(SolidFill, UniformImageFillsCompletelyAndKeepsAlpha) {
   testing::fillStage(*store, 0, Bgra{10, 20, 30, 77});
   runOn(*store, texop::SolidFill, {0, 255, 1, 2, 3, 1});
   const auto bytes = testing::stageBytes(*store, 1);
-  for (std::size_t i = 0; i < bytes.size(); i += 4) ASSERT_EQ((Bgra{bytes[i], bytes[i + 1], bytes[i + 2], bytes[i + 3]}), (Bgra{3, 2, 1, 77}));
+  for (std::size_t i = 0; i < bytes.size(); i += 4)
+    ASSERT_EQ((Bgra{bytes[i], bytes[i + 1], bytes[i + 2], bytes[i + 3]}), (Bgra{3, 2, 1, 77}));
 }
 
 TEST(SolidFill, CheckerboardFillsWhollyWhenTheRangeTakesBothGreys) {
   auto store = makeStore(1024);
   for (int row = 0; row < 1024; ++row)
-    for (int column = 0; column < 1024; ++column) setPixel(*store, 0, row, column, grey((row + column) % 2 ? 99 : 100));
+    for (int column = 0; column < 1024; ++column)
+      setPixel(*store, 0, row, column, grey((row + column) % 2 ? 99 : 100));
   runOn(*store, texop::SolidFill, {128, 128, 255, 255, 255, 2});  // 99 lies within 2 of 100
   EXPECT_EQ(pixel(*store, 1, 0, 0), (Bgra{255, 255, 255, 255}));
   EXPECT_EQ(pixel(*store, 1, 1023, 1023), (Bgra{255, 255, 255, 255}));

@@ -30,7 +30,9 @@ inline void fillStage(TextureStore& store, int stage, Bgra value) {
   });
 }
 
-inline Bgra grey(std::uint8_t v, std::uint8_t alpha = 255) { return {v, v, v, alpha}; }
+inline Bgra grey(std::uint8_t v, std::uint8_t alpha = 255) {
+  return {v, v, v, alpha};
+}
 
 // Runs op on working stage `stage` (default 1, whose previous stage is 0).
 inline void runOn(TextureStore& store, int op, OpParams params, int stage = 1) {

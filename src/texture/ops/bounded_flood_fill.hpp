@@ -16,15 +16,15 @@
 namespace tess {
 
 struct FloodFillArea {
-  int size;                 // edge length S
-  std::uint8_t* mask;       // S * S bytes, all 0 on entry
-  std::uint32_t* pending;   // room for S * S positions
+  int size;                // edge length S
+  std::uint8_t* mask;      // S * S bytes, all 0 on entry
+  std::uint32_t* pending;  // room for S * S positions
 };
 
 struct FloodFillStats {
-  int painted = 0;      // pixels painted, the seed included
-  int maxDepth = 0;     // deepest stack of painted pixels whose neighbours were being visited
-  int maxPending = 0;   // length the pending list reached
+  int painted = 0;     // pixels painted, the seed included
+  int maxDepth = 0;    // deepest stack of painted pixels whose neighbours were being visited
+  int maxPending = 0;  // length the pending list reached
 };
 
 inline constexpr int kFloodRunLength = 99;
@@ -32,7 +32,8 @@ inline constexpr int kFloodRunLength = 99;
 // accept(position) says whether an unpainted position belongs to the fill; paint(position)
 // paints it. Positions are row * S + column.
 template <typename Accept, typename Paint>
-FloodFillStats boundedFloodFill(const FloodFillArea& area, int seedRow, int seedColumn, Accept accept, Paint paint) {
+FloodFillStats boundedFloodFill(const FloodFillArea& area, int seedRow, int seedColumn,
+                                Accept accept, Paint paint) {
   enum : std::uint8_t { kUnseen = 0, kPainted = 1, kPending = 2 };
   struct Frame {
     int row, column, nextNeighbour;

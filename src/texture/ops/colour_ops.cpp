@@ -33,7 +33,8 @@ void opScaleColor(const OpInvocation& op) {
   const int scale[3] = {op.p[2], op.p[1], op.p[0]};  // blue, green, red
   ChannelTables tables;
   for (int c = kBlue; c <= kRed; ++c)
-    for (int v = 0; v < 256; ++v) tables[c][v] = static_cast<std::uint8_t>(std::min(scale[c] * v / 128, 255));
+    for (int v = 0; v < 256; ++v)
+      tables[c][v] = static_cast<std::uint8_t>(std::min(scale[c] * v / 128, 255));
   applyChannelTables(op, tables);
 }
 

@@ -29,9 +29,11 @@ void opCrossFade(const OpInvocation& op) {
   for (int k = 0; k < zone; ++k) {
     for (int line = 0; line < size; ++line) {
       if (direction == 0)
-        fadePair(pixelAt(op.out, size, line, k), pixelAt(op.out, size, line, size - 1 - k), k, zone);
+        fadePair(pixelAt(op.out, size, line, k), pixelAt(op.out, size, line, size - 1 - k), k,
+                 zone);
       else
-        fadePair(pixelAt(op.out, size, k, line), pixelAt(op.out, size, size - 1 - k, line), k, zone);
+        fadePair(pixelAt(op.out, size, k, line), pixelAt(op.out, size, size - 1 - k, line), k,
+                 zone);
     }
   }
 }

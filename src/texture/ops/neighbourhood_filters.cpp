@@ -19,6 +19,7 @@ void order(int& low, int& high) {
 
 int medianOfNine(const Neighbourhood& n) {
   // A 19-exchange median network.
+  // clang-format off
   int p0 = n.ul, p1 = n.u, p2 = n.ur, p3 = n.l, p4 = n.c, p5 = n.r, p6 = n.dl, p7 = n.d, p8 = n.dr;
   order(p1, p2); order(p4, p5); order(p7, p8);
   order(p0, p1); order(p3, p4); order(p6, p7);
@@ -27,16 +28,20 @@ int medianOfNine(const Neighbourhood& n) {
   order(p3, p6); order(p1, p4); order(p2, p5);
   order(p4, p7); order(p4, p2); order(p6, p4);
   order(p4, p2);
+  // clang-format on
   return p4;
 }
 
 void opSharpen(const OpInvocation& op) {
   filterNeighbourhoods(op, [](const Neighbourhood& n) {
-    return std::clamp(5 * n.c / 2 - (n.u + n.d + n.l + n.r) / 4 - (n.ul + n.ur + n.dl + n.dr) / 8, 0, 255);
+    return std::clamp(5 * n.c / 2 - (n.u + n.d + n.l + n.r) / 4 - (n.ul + n.ur + n.dl + n.dr) / 8,
+                      0, 255);
   });
 }
 
-void opMedian(const OpInvocation& op) { filterNeighbourhoods(op, medianOfNine); }
+void opMedian(const OpInvocation& op) {
+  filterNeighbourhoods(op, medianOfNine);
+}
 
 void opDilate(const OpInvocation& op) {
   filterNeighbourhoods(op, [](const Neighbourhood& n) {

@@ -29,7 +29,8 @@ void opPShift(const OpInvocation& op) {
   // the stage area; those pixels already hold this operation's results (the distance stays under
   // four rows, so they were written before they are read).
   auto channelAt = [&](int number, int channel) {
-    return number < pixels ? op.prev[number * 4 + channel] : op.out[(number - pixels) * 4 + channel];
+    return number < pixels ? op.prev[number * 4 + channel]
+                           : op.out[(number - pixels) * 4 + channel];
   };
   for (int n = 0; n < pixels; ++n) {
     const std::uint8_t* source = op.prev + n * 4;
@@ -43,7 +44,8 @@ void opPShift(const OpInvocation& op) {
 void opRadialPShift(const OpInvocation& op) {
   const int size = op.size;
   const int half = size / 2;
-  const int steps[3] = {op.p[0] * size / 256, op.p[1] * size / 256, op.p[2] * size / 256};  // blue, green, red
+  const int steps[3] = {op.p[0] * size / 256, op.p[1] * size / 256,
+                        op.p[2] * size / 256};  // blue, green, red
   for (int i = 0; i < size; ++i) {
     for (int j = 0; j < size; ++j) {
       const std::uint8_t* here = pixelAt(op.prev, size, i, j);
@@ -54,7 +56,8 @@ void opRadialPShift(const OpInvocation& op) {
         const int column = std::clamp(half + (j - half) * 65536 / f, 0, size - 1);
         shifted[c] = pixelAt(op.prev, size, row, column)[c];
       }
-      writeSaturationMix(pixelAt(op.out, size, i, j), shifted[kBlue], shifted[kGreen], shifted[kRed], op.p[3]);
+      writeSaturationMix(pixelAt(op.out, size, i, j), shifted[kBlue], shifted[kGreen],
+                         shifted[kRed], op.p[3]);
     }
   }
 }

@@ -36,7 +36,8 @@ void opRadialBlur(const OpInvocation& op) {
         const std::uint8_t* around = pixelAt(copy, size, sr, sc);
         std::uint8_t* target = pixelAt(op.out, size, i, j);
         for (int c = kBlue; c <= kRed; ++c) {
-          const int sum = 4 * centrePixel[c] + around[c - rowBytes] + around[c + rowBytes] + around[c - 4] + around[c + 4];
+          const int sum = 4 * centrePixel[c] + around[c - rowBytes] + around[c + rowBytes] +
+                          around[c - 4] + around[c + 4];
           target[c] = static_cast<std::uint8_t>(sum / 8);
         }
       }

@@ -31,8 +31,8 @@ struct PassReach {
 
 inline void blurPixel(std::uint8_t* pixel, const PassReach& reach, int add) {
   for (int c = kBlue; c <= kRed; ++c) {
-    const int value = pixel[reach.below + c] / 2 + pixel[reach.side + c] / 8 + pixel[c - reach.side] / 8 +
-                      pixel[c - reach.above] / 8 + pixel[c] / 8 + add;
+    const int value = pixel[reach.below + c] / 2 + pixel[reach.side + c] / 8 +
+                      pixel[c - reach.side] / 8 + pixel[c - reach.above] / 8 + pixel[c] / 8 + add;
     pixel[c] = static_cast<std::uint8_t>(std::min(value, 255));
   }
 }
@@ -48,8 +48,8 @@ inline void blurTwoPixels(std::uint8_t* pixel, const PassReach& reach, int add) 
   Bytes8 original;
   std::memcpy(&original, pixel, sizeof original);
   Lanes8 value = (lanes(pixel + reach.below) >> 1) + (lanes(pixel + reach.side) >> 3) +
-                  (lanes(pixel - reach.side) >> 3) + (lanes(pixel - reach.above) >> 3) +
-                  (__builtin_convertvector(original, Lanes8) >> 3) + static_cast<std::uint16_t>(add);
+                 (lanes(pixel - reach.side) >> 3) + (lanes(pixel - reach.above) >> 3) +
+                 (__builtin_convertvector(original, Lanes8) >> 3) + static_cast<std::uint16_t>(add);
   value = value < 255 ? value : 255;
   const Bytes8 alpha = {0, 0, 0, 0xFF, 0, 0, 0, 0xFF};
   const Bytes8 result = (__builtin_convertvector(value, Bytes8) & ~alpha) | (original & alpha);
@@ -79,12 +79,14 @@ void runBlurPasses(const OpInvocation& op, BlurShape shape) {
   std::uint8_t* walkEnd = image1 + imageBytes + rowBytes;  // (S + 2) S pixels, an even count
   for (int pass = 0; pass < op.p[0]; ++pass) {
     const bool cross = shape == BlurShape::kCross;
-    const PassReach reach{cross ? ((pass + 1) / 8 + 1) * rowBytes : 0, cross ? (pass + 1) * rowBytes : 0,
-                          static_cast<std::ptrdiff_t>(pass) * 4};
+    const PassReach reach{cross ? ((pass + 1) / 8 + 1) * rowBytes : 0,
+                          cross ? (pass + 1) * rowBytes : 0, static_cast<std::ptrdiff_t>(pass) * 4};
     if (pass == 0 || pass >= kVectorPixels) {
-      for (std::uint8_t* pixel = walkBegin; pixel != walkEnd; pixel += 4 * kVectorPixels) blurTwoPixels(pixel, reach, add);
+      for (std::uint8_t* pixel = walkBegin; pixel != walkEnd; pixel += 4 * kVectorPixels)
+        blurTwoPixels(pixel, reach, add);
     } else {
-      for (std::uint8_t* pixel = walkBegin; pixel != walkEnd; pixel += 4) blurPixel(pixel, reach, add);
+      for (std::uint8_t* pixel = walkBegin; pixel != walkEnd; pixel += 4)
+        blurPixel(pixel, reach, add);
     }
   }
   std::memcpy(op.out, image1, imageBytes);
@@ -92,8 +94,12 @@ void runBlurPasses(const OpInvocation& op, BlurShape shape) {
 
 }  // namespace
 
-void opBlur(const OpInvocation& op) { runBlurPasses(op, BlurShape::kCross); }
+void opBlur(const OpInvocation& op) {
+  runBlurPasses(op, BlurShape::kCross);
+}
 
-void opMotionBlur(const OpInvocation& op) { runBlurPasses(op, BlurShape::kHorizontal); }
+void opMotionBlur(const OpInvocation& op) {
+  runBlurPasses(op, BlurShape::kHorizontal);
+}
 
 }  // namespace tess

@@ -10,7 +10,9 @@ namespace tess {
 namespace {
 
 // A real value truncated toward zero and taken as a byte (its low 8 bits).
-std::uint8_t lowByte(double value) { return static_cast<std::uint8_t>(static_cast<int>(value)); }
+std::uint8_t lowByte(double value) {
+  return static_cast<std::uint8_t>(static_cast<int>(value));
+}
 
 }  // namespace
 
@@ -19,9 +21,11 @@ void opAddNoise(const OpInvocation& op) {
   int i = 0;
   forEachPixel(op.out, op.size, [&](std::uint8_t* pixel) {
     const double index = i++;
-    const int noise = lowByte(std::sin(97 * index) * std::sin(47 * index) * std::sin(22 * index) * 32768);
+    const int noise =
+        lowByte(std::sin(97 * index) * std::sin(47 * index) * std::sin(22 * index) * 32768);
     const int add = amp * noise / 255;
-    for (int c = kBlue; c <= kRed; ++c) pixel[c] = static_cast<std::uint8_t>(std::min(pixel[c] + add, 255));
+    for (int c = kBlue; c <= kRed; ++c)
+      pixel[c] = static_cast<std::uint8_t>(std::min(pixel[c] + add, 255));
   });
 }
 

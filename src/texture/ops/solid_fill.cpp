@@ -10,7 +10,9 @@ namespace tess {
 
 namespace {
 
-int greyOf(const std::uint8_t* pixel) { return (pixel[kBlue] + pixel[kGreen] + pixel[kRed]) / 3; }
+int greyOf(const std::uint8_t* pixel) {
+  return (pixel[kBlue] + pixel[kGreen] + pixel[kRed]) / 3;
+}
 
 }  // namespace
 
