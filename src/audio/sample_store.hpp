@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <vector>
@@ -32,6 +33,11 @@ struct SampleStore {
   const CommandRow& currentRow() const { return rows[currentSample]; }
   int count() const { return counts[currentSample]; }
   int length() const { return lengths[currentSample]; }
+
+  // A current command beyond the current sample's list becomes its last command (or none), so
+  // the cursor always names a command of the list or none. Loading calls it: a pack's index
+  // belongs to whichever sample was current when it was saved.
+  void keepCurrentCommandInList() { currentCommand = std::min(currentCommand, count() - 1); }
 
  private:
   static std::array<std::int32_t, kSampleCount> startLengths() {
