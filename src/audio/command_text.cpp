@@ -24,7 +24,8 @@ std::string commandListEntry(int v, const SampleCommand& command) {
 
 std::vector<std::string> commandListEntries(const SampleStore& store) {
   std::vector<std::string> entries;
-  for (int v = store.count() - 1; v >= 0; --v) entries.push_back(commandListEntry(v, store.currentRow()[v]));
+  for (int v = store.count() - 1; v >= 0; --v)
+    entries.push_back(commandListEntry(v, store.currentRow()[v]));
   return entries;
 }
 

@@ -92,9 +92,13 @@ void selectCommand(SampleStore& store, int selection) {
   runCommand(store);
 }
 
-void previousSample(SampleStore& store) { changeSample(store, std::max(store.currentSample - 1, 0)); }
+void previousSample(SampleStore& store) {
+  changeSample(store, std::max(store.currentSample - 1, 0));
+}
 
-void nextSample(SampleStore& store) { changeSample(store, std::min(store.currentSample + 1, kSampleCount - 1)); }
+void nextSample(SampleStore& store) {
+  changeSample(store, std::min(store.currentSample + 1, kSampleCount - 1));
+}
 
 void retypeCommand(SampleStore& store, int op) {
   if (store.currentCommand < 0) return;
@@ -114,8 +118,10 @@ int typedParameterValue(std::string_view text, int maximum) {
   long long value = 0;
   const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
   if (end != text.data() + text.size() || text.empty()) return 0;
-  if (error == std::errc::result_out_of_range) value = text.front() == '-' ? LLONG_MIN : LLONG_MAX;
-  else if (error != std::errc()) return 0;
+  if (error == std::errc::result_out_of_range)
+    value = text.front() == '-' ? LLONG_MIN : LLONG_MAX;
+  else if (error != std::errc())
+    return 0;
   return static_cast<int>(std::clamp<long long>(value, 0, maximum));
 }
 

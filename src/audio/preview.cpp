@@ -6,7 +6,9 @@
 
 namespace tess {
 
-std::filesystem::path previewWavPath() { return cacheFolder() / "template.wav"; }
+std::filesystem::path previewWavPath() {
+  return cacheFolder() / "template.wav";
+}
 
 Status writePreviewWav(SampleStore& store) {
   runSampleList(store);

@@ -20,7 +20,8 @@ void appendRow(std::string& out, const CommandRow& row) {
 void readRow(std::string_view bytes, std::size_t offset, CommandRow& row) {
   for (SampleCommand& command : row) {
     command.op = readLittleEndian32(bytes, offset);
-    for (int j = 0; j < kSampleParamCount; ++j) command.p[j] = readLittleEndian32(bytes, offset + 4 + 4 * j);
+    for (int j = 0; j < kSampleParamCount; ++j)
+      command.p[j] = readLittleEndian32(bytes, offset + 4 + 4 * j);
     offset += kCommandBytes;
   }
 }
@@ -29,7 +30,8 @@ Status refuse(const std::filesystem::path& name, const std::string& problem) {
   return Status::failure("'" + name.string() + "': " + problem);
 }
 
-Status checkSize(std::string_view bytes, std::size_t expected, const char* what, const std::filesystem::path& name) {
+Status checkSize(std::string_view bytes, std::size_t expected, const char* what,
+                 const std::filesystem::path& name) {
   if (bytes.size() == expected) return Status::success();
   return refuse(name, "is " + std::to_string(bytes.size()) + " bytes long; " + what + " has " +
                           std::to_string(expected));
@@ -65,15 +67,18 @@ std::string sampleFileBytes(const SampleStore& store) {
   return out;
 }
 
-Status readSamplePack(SampleStore& store, std::string_view bytes, const std::filesystem::path& name) {
-  if (Status status = checkSize(bytes, kSamplePackBytes, "a sample pack", name); !status.ok()) return status;
+Status readSamplePack(SampleStore& store, std::string_view bytes,
+                      const std::filesystem::path& name) {
+  if (Status status = checkSize(bytes, kSamplePackBytes, "a sample pack", name); !status.ok())
+    return status;
   const std::size_t tail = kCommandRows * kRowBytes;
   const int current = readLittleEndian32(bytes, tail);
   if (Status status = checkCurrentCommand(current, name); !status.ok()) return status;
   decltype(store.counts) counts;
   for (int s = 0; s < kSampleCount; ++s) {
     counts[s] = readLittleEndian32(bytes, tail + 4 + 4 * s);
-    if (Status status = checkCount(counts[s], "sample " + itoa10(s), name); !status.ok()) return status;
+    if (Status status = checkCount(counts[s], "sample " + itoa10(s), name); !status.ok())
+      return status;
   }
   for (int row = 0; row < kCommandRows; ++row) readRow(bytes, row * kRowBytes, store.rows[row]);
   store.counts = counts;
@@ -82,8 +87,10 @@ Status readSamplePack(SampleStore& store, std::string_view bytes, const std::fil
   return Status::success();
 }
 
-Status readSampleFile(SampleStore& store, std::string_view bytes, const std::filesystem::path& name) {
-  if (Status status = checkSize(bytes, kSampleFileBytes, "a sample file", name); !status.ok()) return status;
+Status readSampleFile(SampleStore& store, std::string_view bytes,
+                      const std::filesystem::path& name) {
+  if (Status status = checkSize(bytes, kSampleFileBytes, "a sample file", name); !status.ok())
+    return status;
   const int current = readLittleEndian32(bytes, kRowBytes);
   const int count = readLittleEndian32(bytes, kRowBytes + 4);
   if (Status status = checkCurrentCommand(current, name); !status.ok()) return status;

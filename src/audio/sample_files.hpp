@@ -30,8 +30,10 @@ std::string sampleFileBytes(const SampleStore& store);
 // replaces every list, every count and the current command; a sample file replaces the current
 // sample's row, count and current command. Either way a current command beyond the current
 // sample's list then becomes its last command, so the cursor always names a command or none.
-Status readSamplePack(SampleStore& store, std::string_view bytes, const std::filesystem::path& name);
-Status readSampleFile(SampleStore& store, std::string_view bytes, const std::filesystem::path& name);
+Status readSamplePack(SampleStore& store, std::string_view bytes,
+                      const std::filesystem::path& name);
+Status readSampleFile(SampleStore& store, std::string_view bytes,
+                      const std::filesystem::path& name);
 
 // Reads the whole file at path and hands its bytes to read.
 using SampleFileReader = Status (*)(SampleStore&, std::string_view, const std::filesystem::path&);

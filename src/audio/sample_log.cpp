@@ -12,7 +12,8 @@ namespace {
 std::string_view trimmed(std::string_view text) {
   const std::size_t first = skipWhiteSpace(text, 0);
   text.remove_prefix(first);
-  while (!text.empty() && std::string_view(" \t\r\n\f\v").find(text.back()) != std::string_view::npos)
+  while (!text.empty() &&
+         std::string_view(" \t\r\n\f\v").find(text.back()) != std::string_view::npos)
     text.remove_suffix(1);
   return text;
 }
@@ -21,7 +22,8 @@ std::string_view trimmed(std::string_view text) {
 std::string readLine(std::string_view line, SampleCommand& command) {
   const std::size_t open = line.find('(');
   const std::size_t close = line.find(')', open == std::string_view::npos ? 0 : open);
-  if (open == std::string_view::npos || close == std::string_view::npos) return "expected Name(...);";
+  if (open == std::string_view::npos || close == std::string_view::npos)
+    return "expected Name(...);";
   command.op = sampleOpByName(line.substr(0, open));
   if (command.op < 0) return "unknown command \"" + std::string(line) + "\"";
 
@@ -31,7 +33,8 @@ std::string readLine(std::string_view line, SampleCommand& command) {
   int j = 0;
   for (std::size_t pos = 0;; ++j) {
     if (j >= count)
-      return std::string(sampleOperations()[command.op].name) + " takes " + itoa10(count) + " parameters";
+      return std::string(sampleOperations()[command.op].name) + " takes " + itoa10(count) +
+             " parameters";
     command.p[j] = atoiAt(params, pos);
     pos = params.find(',', pos);
     if (pos == std::string_view::npos) break;
@@ -65,7 +68,8 @@ Status readSampleLog(SampleStore& store, std::string_view text, const std::files
     if (line.empty()) continue;
     const std::string where = "'" + name.string() + "': line " + itoa10(lineNumber) + ": ";
     if (count >= kMaxSampleCommands) return Status::failure(where + "more than 255 commands");
-    if (std::string problem = readLine(line, row[count]); !problem.empty()) return Status::failure(where + problem);
+    if (std::string problem = readLine(line, row[count]); !problem.empty())
+      return Status::failure(where + problem);
     ++count;
   }
   store.currentRow() = row;

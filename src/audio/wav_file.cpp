@@ -9,7 +9,8 @@ namespace {
 
 void appendSound(const SampleStore& store, std::string& out) {
   const ConstStageView stage = store.stages.stage(soundStage(store), store.length());
-  for (int i = 0; i < store.length(); ++i) appendLittleEndian16(out, static_cast<std::int16_t>(stage[i]));
+  for (int i = 0; i < store.length(); ++i)
+    appendLittleEndian16(out, static_cast<std::int16_t>(stage[i]));
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ using namespace sampleop;
 
 // Commands Saw(0..), Noise(1..), Invert, Reverse: distinct texts to follow them around.
 std::unique_ptr<SampleStore> fourCommands() {
-  return storeWithList({command(Saw, {440, 255, 0}), command(Noise, {1, 255}), command(Invert), command(Reverse)});
+  return storeWithList(
+      {command(Saw, {440, 255, 0}), command(Noise, {1, 255}), command(Invert), command(Reverse)});
 }
 
 using Entries = std::vector<std::string>;
@@ -29,8 +30,8 @@ TEST(AddCommandTest, InsertsAfterTheCurrentCommandAndRunsIt) {
   auto store = fourCommands();
   store->currentCommand = 1;
   ASSERT_TRUE(addCommand(*store));
-  EXPECT_EQ(commandListEntries(*store),
-            (Entries{"04:Reverse()", "03:Invert()", "02:Sinus(0,0,0)", "01:Noise(1,255)", "00:Saw(440,255,0)"}));
+  EXPECT_EQ(commandListEntries(*store), (Entries{"04:Reverse()", "03:Invert()", "02:Sinus(0,0,0)",
+                                                 "01:Noise(1,255)", "00:Saw(440,255,0)"}));
   EXPECT_EQ(store->currentCommand, 2);
   store->currentCommand = -1;  // no current command: at the front
   ASSERT_TRUE(addCommand(*store));
@@ -50,7 +51,8 @@ TEST(DeleteCommandTest, TheNextCommandTakesTheDeletedOnesPlace) {
   // List index 2 shows command 1 (Noise); Invert moves into its place.
   EXPECT_EQ(deleteCommand(*store, 2), 1);
   EXPECT_EQ(store->currentCommand, 1);
-  EXPECT_EQ(commandListEntries(*store), (Entries{"02:Reverse()", "01:Invert()", "00:Saw(440,255,0)"}));
+  EXPECT_EQ(commandListEntries(*store),
+            (Entries{"02:Reverse()", "01:Invert()", "00:Saw(440,255,0)"}));
 }
 
 TEST(DeleteCommandTest, DeletingTheLastMakesTheNewLastCurrent) {

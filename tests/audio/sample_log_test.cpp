@@ -11,9 +11,11 @@ namespace {
 using namespace sampleop;
 
 TEST(CommandTextTest, EntriesAreNumberedNewestOnTop) {
-  auto store = storeWithList({command(Sinus, {440, 255, 0}), command(Reverse), command(Mixer, {1, 2, 3, 4, 5, 6, 7})});
-  EXPECT_EQ(commandListEntries(*store),
-            (std::vector<std::string>{"02:Mixer(1,2,3,4,5,6,7)", "01:Reverse()", "00:Sinus(440,255,0)"}));
+  auto store = storeWithList(
+      {command(Sinus, {440, 255, 0}), command(Reverse), command(Mixer, {1, 2, 3, 4, 5, 6, 7})});
+  EXPECT_EQ(
+      commandListEntries(*store),
+      (std::vector<std::string>{"02:Mixer(1,2,3,4,5,6,7)", "01:Reverse()", "00:Sinus(440,255,0)"}));
   EXPECT_EQ(commandListEntry(9, command(SetSize, {-4})), "09:SetSize(-4)");
   EXPECT_EQ(commandListEntry(10, command(Invert)), "10:Invert()");
   EXPECT_EQ(commandListEntry(123, command(Noise, {1, 2, 3})), "123:Noise(1,2)");  // Noise takes two
@@ -21,7 +23,8 @@ TEST(CommandTextTest, EntriesAreNumberedNewestOnTop) {
 }
 
 TEST(SampleLogTest, OneLinePerCommandInListOrder) {
-  auto store = storeWithList({command(SetSize, {20}), command(Sinus, {440, 255, 0}), command(Reverse)});
+  auto store =
+      storeWithList({command(SetSize, {20}), command(Sinus, {440, 255, 0}), command(Reverse)});
   EXPECT_EQ(sampleLogText(*store), "SetSize(20);\nSinus(440,255,0);\nReverse();\n");
   EXPECT_EQ(sampleLogText(*storeWithList({})), "");
 }
@@ -40,11 +43,13 @@ TEST(SampleLogTest, LongListsStillStartEveryLineWithTheName) {
 }
 
 TEST(SampleLogTest, ReadsBackWhatItWrote) {
-  auto written = storeWithList({command(SetSize, {20}), command(SinPack2, {220, 1, 2, 3, 4, 5, 6}), command(Reverse),
-                                command(SinPack), command(SinPackSlide, {-3, 9})});
+  auto written =
+      storeWithList({command(SetSize, {20}), command(SinPack2, {220, 1, 2, 3, 4, 5, 6}),
+                     command(Reverse), command(SinPack), command(SinPackSlide, {-3, 9})});
   const std::string text = sampleLogText(*written);
-  auto read = storeWithList({command(Saw, {1, 1, 1}), command(Saw, {1, 1, 1}), command(Saw, {1, 1, 1}),
-                             command(Saw, {1, 1, 1}), command(Saw, {1, 1, 1}), command(Saw, {1, 1, 1})});
+  auto read =
+      storeWithList({command(Saw, {1, 1, 1}), command(Saw, {1, 1, 1}), command(Saw, {1, 1, 1}),
+                     command(Saw, {1, 1, 1}), command(Saw, {1, 1, 1}), command(Saw, {1, 1, 1})});
   read->currentSample = 0;
   ASSERT_TRUE(readSampleLog(*read, text, "x.slog").ok());
   EXPECT_EQ(read->count(), 5);
@@ -55,7 +60,8 @@ TEST(SampleLogTest, ReadsBackWhatItWrote) {
 
 TEST(SampleLogTest, LenientWithinALine) {
   auto store = storeWithList({});
-  ASSERT_TRUE(readSampleLog(*store, "\n  Sinus( 440 ,x,7);\r\n\nNoise();\r\nEnv(1,2)\n", "x.slog").ok());
+  ASSERT_TRUE(
+      readSampleLog(*store, "\n  Sinus( 440 ,x,7);\r\n\nNoise();\r\nEnv(1,2)\n", "x.slog").ok());
   EXPECT_EQ(store->count(), 3);
   EXPECT_EQ(store->currentRow()[0], command(Sinus, {440, 0, 7}));
   EXPECT_EQ(store->currentRow()[1], command(Noise));
@@ -82,7 +88,8 @@ TEST(SampleLogTest, RefusesWhatItCannotReadNamingTheLine) {
   std::string tooLong;
   for (int v = 0; v < 256; ++v) tooLong += "Invert();\n";
   auto store = storeWithList({});
-  EXPECT_EQ(readSampleLog(*store, tooLong, "long.slog").message, "'long.slog': line 256: more than 255 commands");
+  EXPECT_EQ(readSampleLog(*store, tooLong, "long.slog").message,
+            "'long.slog': line 256: more than 255 commands");
   EXPECT_TRUE(readSampleLog(*store, tooLong.substr(0, 255 * 10), "ok.slog").ok());
   EXPECT_EQ(store->count(), 255);
 }

@@ -37,7 +37,8 @@ TEST(WavFileTest, HeaderThenTheLastCommandsStage) {
   ASSERT_EQ(wav.size(), 46u + 2 * 4'410);
   EXPECT_EQ(wav.substr(0, 46), header(2 * 4'410));
   const std::vector<int> last = stageValues(*store, 2);
-  for (int i : {0, 1, 4'409}) EXPECT_EQ(static_cast<std::int16_t>(readLittleEndian32(wav + "xx", 46 + 2 * i)), last[i]);
+  for (int i : {0, 1, 4'409})
+    EXPECT_EQ(static_cast<std::int16_t>(readLittleEndian32(wav + "xx", 46 + 2 * i)), last[i]);
   EXPECT_EQ(soundBytes(*store), wav.substr(46));
 }
 
@@ -60,27 +61,31 @@ TEST(WavFileTest, ARealReaderReadsIt) {
       "n = w.getnframes()\n"
       "v = struct.unpack('<%dh' % n, w.readframes(n))\n"
       "print(w.getnchannels(), w.getsampwidth(), w.getframerate(), n, max(v), v[25])\n";
-  const std::string commandLine = std::string(TESS_PYTHON3) + " -c \"" + script + "\" '" + path.string() + "'";
+  const std::string commandLine =
+      std::string(TESS_PYTHON3) + " -c \"" + script + "\" '" + path.string() + "'";
   std::unique_ptr<FILE, int (*)(FILE*)> pipe(::popen(commandLine.c_str(), "r"), ::pclose);
   ASSERT_TRUE(pipe);
   char line[200] = {};
   ASSERT_TRUE(std::fgets(line, sizeof line, pipe.get()));
   const std::vector<int> sine = stageValues(*store, 1);
   const int peak = *std::max_element(sine.begin(), sine.end());
-  EXPECT_EQ(std::string(line), "1 2 44100 8820 " + std::to_string(peak) + " " + std::to_string(sine[25]) + "\n");
+  EXPECT_EQ(std::string(line),
+            "1 2 44100 8820 " + std::to_string(peak) + " " + std::to_string(sine[25]) + "\n");
 }
 
 TEST(PreviewTest, RunsTheListTwiceAndWritesTemplateWavInTheCacheFolder) {
   // Command 0 reads stage 2, which only the first run fills; the sound is stage 3 = stage 0.
-  auto store = storeWithList({command(Mixer, {2, 2, 256, 0, 0, 0, 0}), command(Invert), command(Saw, {440, 255, 0}),
-                              command(Mixer, {0, 0, 256, 0, 0, 0, 0})});
+  auto store =
+      storeWithList({command(Mixer, {2, 2, 256, 0, 0, 0, 0}), command(Invert),
+                     command(Saw, {440, 255, 0}), command(Mixer, {0, 0, 256, 0, 0, 0, 0})});
   ASSERT_TRUE(writePreviewWav(*store).ok());
   EXPECT_EQ(previewWavPath().filename(), "template.wav");
   EXPECT_NE(previewWavPath().string().find("cache"), std::string::npos);
   std::string written;
   ASSERT_TRUE(readWholeFile(previewWavPath(), written).ok());
   EXPECT_EQ(written, wavBytes(*store));
-  EXPECT_EQ(static_cast<std::int16_t>(readLittleEndian32(written, 46)), 32'639);  // the saw, not silence
+  EXPECT_EQ(static_cast<std::int16_t>(readLittleEndian32(written, 46)),
+            32'639);  // the saw, not silence
 }
 
 }  // namespace
