@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "audio/synth_math.hpp"
-
 namespace tess {
 
 void BandFilter::reset() {
@@ -11,11 +9,6 @@ void BandFilter::reset() {
   position_ = 0;
   sumA_ = 0;
   sumB_ = 0;
-}
-
-int BandFilter::result() const {
-  return synth::truncToInt(static_cast<double>(sumA_) / (a_ + 1.0) -
-                           static_cast<double>(sumB_) / (b_ + 1.0));
 }
 
 }  // namespace tess

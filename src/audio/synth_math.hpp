@@ -5,6 +5,7 @@
 // wrap at 32 bits, float-to-integer conversion truncates toward zero (and gives INT_MIN when the
 // value does not fit), and a stored sample keeps the low 16 bits.
 
+#include <algorithm>
 #include <climits>
 #include <cstdint>
 
@@ -33,11 +34,10 @@ inline std::int16_t wrap16(int value) {
   return static_cast<std::int16_t>(value);
 }
 
-// Limits to -32,767..32,767 (not -32,768). NaN passes through.
+// Limits to -32,767..32,767 (not -32,768). NaN passes through. Written as min and max so that it
+// compiles without branches, which loud signals would keep mispredicting.
 inline double clampSample(double value) {
-  if (value > kLoudest) return kLoudest;
-  if (value < -kLoudest) return -kLoudest;
-  return value;
+  return std::max(std::min(value, double{kLoudest}), double{-kLoudest});
 }
 inline int clampSample(int value) {
   return value > kLoudest ? kLoudest : (value < -kLoudest ? -kLoudest : value);

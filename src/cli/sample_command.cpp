@@ -17,7 +17,8 @@ namespace tess::cli {
 namespace {
 
 constexpr std::string_view kUsage =
-    "usage: tessarine-cli sample IN(.tsm|.tsp|.slog) [--sample N] [--wav OUT] [--raw OUT] [--log OUT] "
+    "usage: tessarine-cli sample IN(.tsm|.tsp|.slog) [--sample N] [--wav OUT] [--raw OUT] [--log "
+    "OUT] "
     "[--resave OUT]\n";
 
 // How each input kind loads and saves again.
@@ -50,7 +51,8 @@ struct SampleRequest {
   int sample = 0;
 };
 
-std::optional<SampleRequest> parseRequest(const std::vector<std::string>& args, std::string& message) {
+std::optional<SampleRequest> parseRequest(const std::vector<std::string>& args,
+                                          std::string& message) {
   SampleRequest request;
   auto arguments = parseArguments(args, {"sample", "wav", "raw", "log", "resave"}, message);
   if (!arguments) return std::nullopt;
@@ -108,8 +110,8 @@ int runSampleCommand(const std::vector<std::string>& args, std::ostream& out, st
   if (auto resave = arguments.option("resave")) {
     if (!report(format->save(*store, *resave), err)) return kExitBadInput;
   }
-  out << "'" << input << "': sample " << sample << ", " << store->count() << " commands, " << store->length()
-      << " values\n";
+  out << "'" << input << "': sample " << sample << ", " << store->count() << " commands, "
+      << store->length() << " values\n";
   return kExitSuccess;
 }
 

@@ -46,8 +46,8 @@ class SampleCommandTest : public ::testing::Test {
 
 TEST_F(SampleCommandTest, LogInWavRawLogAndResaveOut) {
   ASSERT_TRUE(writeFileAtomically(file("in.slog"), kLog).ok());
-  CliRun run = runSample({file("in.slog"), "--wav", file("out.wav"), "--raw", file("out.raw"), "--log",
-                          file("out.slog"), "--resave", file("again.slog")});
+  CliRun run = runSample({file("in.slog"), "--wav", file("out.wav"), "--raw", file("out.raw"),
+                          "--log", file("out.slog"), "--resave", file("again.slog")});
   ASSERT_EQ(run.status, kExitSuccess) << run.err;
   EXPECT_NE(run.out.find("3 commands, 8820 values"), std::string::npos) << run.out;
   const std::string wav = readFile(file("out.wav"));
@@ -67,7 +67,8 @@ TEST_F(SampleCommandTest, PackPicksItsSampleAndResavesByteForByte) {
   store->currentCommand = 0;
   ASSERT_TRUE(saveSamplePack(*store, file("all.tsp")).ok());
 
-  CliRun run = runSample({file("all.tsp"), "--sample", "7", "--raw", file("seven.raw"), "--resave", file("again.tsp")});
+  CliRun run = runSample({file("all.tsp"), "--sample", "7", "--raw", file("seven.raw"), "--resave",
+                          file("again.tsp")});
   ASSERT_EQ(run.status, kExitSuccess) << run.err;
   EXPECT_EQ(readFile(file("again.tsp")), readFile(file("all.tsp")));
   store->currentSample = 7;
@@ -79,7 +80,8 @@ TEST_F(SampleCommandTest, BadFilesExitWithOneNamingTheProblem) {
   ASSERT_TRUE(writeFileAtomically(file("bad.slog"), "Sinus(1,2,3);\nSinsu(1);\n").ok());
   CliRun run = runSample({file("bad.slog")});
   EXPECT_EQ(run.status, kExitBadInput);
-  EXPECT_EQ(run.err, "'" + file("bad.slog").string() + "': line 2: unknown command \"Sinsu(1);\"\n");
+  EXPECT_EQ(run.err,
+            "'" + file("bad.slog").string() + "': line 2: unknown command \"Sinsu(1);\"\n");
 
   ASSERT_TRUE(writeFileAtomically(file("short.tsm"), "abc").ok());
   run = runSample({file("short.tsm")});
