@@ -1,0 +1,85 @@
+#include "audio/output/sound_output.hpp"
+
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <chrono>
+#include <sstream>
+#include <thread>
+
+#include "audio/output/play_preview.hpp"
+#include "audio/preview.hpp"
+#include "audio/wav_file.hpp"
+#include "audio_test_support.hpp"
+#include "test_folder.hpp"
+
+namespace tess::testing {
+namespace {
+
+using namespace sampleop;
+
+// Waits (up to a generous limit) for the queued sound to be consumed.
+void waitUntilPlayed(const SoundOutput& output) {
+  for (int tries = 0; tries < 500 && output.playing(); ++tries)
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+}
+
+TEST(SoundOutputTest, PlayReturnsAtOnceAndStopEndsIt) {
+  ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+  auto store = storeWithList({command(Sinus, {440, 255, 0})});
+  std::ostringstream diagnostics;
+  SoundOutput output(diagnostics);
+  ASSERT_TRUE(playPreview(*store, output).ok());
+  EXPECT_TRUE(output.playing());  // a second of sound was queued, not played through
+  output.stop();
+  EXPECT_FALSE(output.playing());
+  EXPECT_EQ(diagnostics.str(), "");
+}
+
+TEST(SoundOutputTest, TheDiskDriverReceivesTheSamples) {
+  TestFolder folder;
+  const auto played = folder.path() / "played.raw";
+  ::setenv("SDL_AUDIODRIVER", "disk", 1);
+  ::setenv("SDL_DISKAUDIOFILE", played.c_str(), 1);
+  ::setenv("SDL_DISKAUDIODELAY", "0", 1);
+  auto store =
+      storeWithList({command(SetSize, {1}), command(Saw, {440, 255, 0}), command(Reverse)});
+  {
+    SoundOutput output;
+    ASSERT_TRUE(playPreview(*store, output).ok());
+    waitUntilPlayed(output);
+    ASSERT_FALSE(output.playing());
+  }
+  std::string bytes;
+  ASSERT_TRUE(readWholeFile(played, bytes).ok());
+  const std::string sound = soundBytes(*store);
+  ASSERT_GE(bytes.size(), sound.size());
+  EXPECT_EQ(bytes.substr(0, sound.size()), sound);
+}
+
+TEST(SoundOutputTest, WithoutADeviceNothingPlaysAndItSaysSoOnce) {
+  ::setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+  auto store = storeWithList({command(Sinus, {440, 255, 0})});
+  std::ostringstream diagnostics;
+  SoundOutput output(diagnostics);
+  EXPECT_TRUE(playPreview(*store, output).ok());
+  EXPECT_TRUE(playPreview(*store, output).ok());
+  EXPECT_FALSE(output.playing());
+  const std::string said = diagnostics.str();
+  EXPECT_EQ(said.find("sound output: no audio device"), 0u) << said;
+  EXPECT_EQ(said.find('\n'), said.size() - 1) << said;  // one line
+}
+
+TEST(SoundOutputTest, AFileThatIsNoWavFails) {
+  ::setenv("SDL_AUDIODRIVER", "dummy", 1);
+  TestFolder folder;
+  ASSERT_TRUE(writeFileAtomically(folder.path() / "x.wav", "not a wav").ok());
+  SoundOutput output;
+  const Status status = output.playWavFile(folder.path() / "x.wav");
+  EXPECT_FALSE(status.ok());
+  EXPECT_NE(status.message.find("x.wav"), std::string::npos) << status.message;
+  EXPECT_FALSE(output.playWavFile(folder.path() / "missing.wav").ok());
+}
+
+}  // namespace
+}  // namespace tess::testing
