@@ -4,6 +4,15 @@
 
 #include "texture/operation_table.hpp"
 #include "texture/ops/channel_ops.hpp"
+#include "texture/ops/clouds_op.hpp"
+#include "texture/ops/distortion_ops.hpp"
+#include "texture/ops/fractal_ops.hpp"
+#include "texture/ops/pattern_ops.hpp"
+#include "texture/ops/render_scene_op.hpp"
+#include "texture/ops/roll_tiling_ops.hpp"
+#include "texture/ops/shape_ops.hpp"
+#include "texture/ops/sprite_op.hpp"
+#include "texture/ops/text_op.hpp"
 
 namespace tess {
 
@@ -20,6 +29,27 @@ DispatchTable buildDispatchTable() {
   table[texop::ClearAlfa] = {opClearAlfa};
   table[texop::Invert] = {opInvert};
   table[texop::Empty] = {nullptr};  // the copy alone
+  table[texop::Cells] = {opCells, false};
+  table[texop::Plasm] = {opPlasm, false};
+  table[texop::ChessField] = {opChessField, false};
+  table[texop::Mandelbrot] = {opMandelbrot, false};
+  table[texop::Julia] = {opJulia, false};
+  table[texop::List] = {opList};
+  table[texop::Clouds] = {opClouds};
+  table[texop::LGradient] = {opLGradient, false};
+  table[texop::RenderScene] = {opRenderScene, false};
+  table[texop::Box] = {opBox};
+  table[texop::Circle] = {opCircle};
+  table[texop::AddParticle] = {opAddParticle};
+  table[texop::AddSprite] = {opAddSprite};
+  table[texop::DrwTxt] = {opDrwTxt};
+  table[texop::SinDistort] = {opSinDistort};
+  table[texop::Twirl] = {opTwirl};
+  table[texop::Lenz] = {opLenz};
+  table[texop::RotorZoom] = {opRotorZoom};
+  table[texop::Roll] = {opRoll};
+  table[texop::Tiling] = {opTiling};
+  table[texop::Mozaic] = {opMozaic};
   return table;
 }
 
