@@ -16,9 +16,10 @@ using FloatLanes = float __attribute__((vector_size(16)));
 using IntLanes = int __attribute__((vector_size(16)));
 using DoubleLanes = double __attribute__((vector_size(16)));
 using LongLanes = long long __attribute__((vector_size(16)));
+constexpr int kFloatLanes = 4, kDoubleLanes = 2;
 constexpr int kVectors = 4;
-constexpr int kMandelbrotGroup = kVectors * 4;  // pixels per group; every size is a multiple
-constexpr int kJuliaGroup = kVectors * 2;
+constexpr int kMandelbrotGroup = kVectors * kFloatLanes;  // pixels per group; every size is a multiple
+constexpr int kJuliaGroup = kVectors * kDoubleLanes;
 
 // Whether any lane of the group still runs. Asked only every fourth step: lanes that have
 // finished go on computing values that nobody reads.
@@ -119,11 +120,11 @@ void opMandelbrot(const OpInvocation& op) {
     for (int x = 0; x < size; x += kMandelbrotGroup) {
       FloatLanes cr[kVectors];
       for (int k = 0; k < kMandelbrotGroup; ++k)
-        cr[k / 4][k % 4] = x0 * 0.00125f - 0.777f + static_cast<float>((x + k) * zoomX) * 0.00125f / sizeF;
+        cr[k / kFloatLanes][k % kFloatLanes] = x0 * 0.00125f - 0.777f + static_cast<float>((x + k) * zoomX) * 0.00125f / sizeF;
       IntLanes steps[kVectors];
       mandelbrotSteps(cr, FloatLanes{} + ci, steps);
       for (int k = 0; k < kMandelbrotGroup; ++k)
-        setGrey(pixelAt(op.out, size, y, x + k), static_cast<std::uint8_t>(steps[k / 4][k % 4]));
+        setGrey(pixelAt(op.out, size, y, x + k), static_cast<std::uint8_t>(steps[k / kFloatLanes][k % kFloatLanes]));
     }
   }
 }
@@ -135,11 +136,11 @@ void opJulia(const OpInvocation& op) {
   for (int y = 0; y < size; ++y) {
     for (int x = 0; x < size; x += kJuliaGroup) {
       DoubleLanes zr[kVectors];
-      for (int k = 0; k < kJuliaGroup; ++k) zr[k / 2][k % 2] = double(x + k) / size;
+      for (int k = 0; k < kJuliaGroup; ++k) zr[k / kDoubleLanes][k % kDoubleLanes] = double(x + k) / size;
       LongLanes steps[kVectors];
       juliaSteps(zr, DoubleLanes{} + double(y) / size, cr, ci, steps);
       for (int k = 0; k < kJuliaGroup; ++k) {
-        const int v = static_cast<int>((120 - steps[k / 2][k % 2]) * (1.0 / 120) * 255);
+        const int v = static_cast<int>((120 - steps[k / kDoubleLanes][k % kDoubleLanes]) * (1.0 / 120) * 255);
         setGrey(pixelAt(op.out, size, y, x + k), static_cast<std::uint8_t>(255 - v));
       }
     }
