@@ -37,8 +37,11 @@ TEST(Regeneration, EveryOperationReproducesItsStagesExactly) {
   regenerateTexture(*store);
   for (int k = 0; k < stageCount; ++k) EXPECT_EQ(testing::stageBytes(*store, k), first[k]) << "stage " << k;
   // Each operation changed its stage (no operation silently did nothing), RenderScene aside.
-  for (int k = 1; k < stageCount; ++k)
-    if (store->currentTexture().commands[k].op != texop::RenderScene) EXPECT_NE(first[k], first[k - 1]) << "stage " << k;
+  for (int k = 1; k < stageCount; ++k) {
+    if (store->currentTexture().commands[k].op != texop::RenderScene) {
+      EXPECT_NE(first[k], first[k - 1]) << "stage " << k;
+    }
+  }
 }
 
 }  // namespace
