@@ -13,6 +13,15 @@
 #include "texture/ops/scratch_blur.hpp"
 #include "texture/ops/sine_noise_ops.hpp"
 #include "texture/ops/solid_fill.hpp"
+#include "texture/ops/clouds_op.hpp"
+#include "texture/ops/distortion_ops.hpp"
+#include "texture/ops/fractal_ops.hpp"
+#include "texture/ops/pattern_ops.hpp"
+#include "texture/ops/render_scene_op.hpp"
+#include "texture/ops/roll_tiling_ops.hpp"
+#include "texture/ops/shape_ops.hpp"
+#include "texture/ops/sprite_op.hpp"
+#include "texture/ops/text_op.hpp"
 
 namespace tess {
 
@@ -49,6 +58,27 @@ DispatchTable buildDispatchTable() {
   table[texop::ScaleColor] = {opScaleColor};
   table[texop::AdjustColor] = {opAdjustColor};
   table[texop::SinColor] = {opSinColor};
+  table[texop::Cells] = {opCells, false};
+  table[texop::Plasm] = {opPlasm, false};
+  table[texop::ChessField] = {opChessField, false};
+  table[texop::Mandelbrot] = {opMandelbrot, false};
+  table[texop::Julia] = {opJulia, false};
+  table[texop::List] = {opList};
+  table[texop::Clouds] = {opClouds};
+  table[texop::LGradient] = {opLGradient, false};
+  table[texop::RenderScene] = {opRenderScene, false};
+  table[texop::Box] = {opBox};
+  table[texop::Circle] = {opCircle};
+  table[texop::AddParticle] = {opAddParticle};
+  table[texop::AddSprite] = {opAddSprite};
+  table[texop::DrwTxt] = {opDrwTxt};
+  table[texop::SinDistort] = {opSinDistort};
+  table[texop::Twirl] = {opTwirl};
+  table[texop::Lenz] = {opLenz};
+  table[texop::RotorZoom] = {opRotorZoom};
+  table[texop::Roll] = {opRoll};
+  table[texop::Tiling] = {opTiling};
+  table[texop::Mozaic] = {opMozaic};
   return table;
 }
 

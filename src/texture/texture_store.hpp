@@ -5,6 +5,7 @@
 
 #include "texture/bitmap_font.hpp"
 #include "texture/operation_table.hpp"
+#include "texture/scene_renderer.hpp"
 #include "texture/stage_area.hpp"
 #include "texture/texture_types.hpp"
 
@@ -29,6 +30,8 @@ struct TextureStore {
   StageArea stages;
   ScratchArea scratch;
   BitmapFont font;
+  // The renderer that RenderScene draws with; none attached leaves its stage as it was.
+  SceneRenderer* sceneRenderer = nullptr;
 
   Texture& currentTexture() { return slots[current]; }
   const Texture& currentTexture() const { return slots[current]; }
