@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "cli/arguments.hpp"
+#include "cli/pack_command.hpp"
 #include "cli/texture_command.hpp"
 
 namespace {
@@ -13,6 +14,7 @@ namespace {
 constexpr std::string_view kUsage =
     "usage: tessarine-cli COMMAND ...\n"
     "  texture IN.ttx [--font FILE.wbmp] [--stage K] [--raw OUT] [--png OUT] [--resave OUT.ttx]\n"
+    "  pack IN.tsc [--info] [--resave OUT.tsc] [--export-textures DIR]\n"
     "exit status: 0 success, 1 bad input, 2 usage\n";
 
 }  // namespace
@@ -26,6 +28,7 @@ int main(int argc, char** argv) {
   const std::string command = args.front();
   args.erase(args.begin());
   if (command == "texture") return tess::cli::runTextureCommand(args, std::cout, std::cerr);
+  if (command == "pack") return tess::cli::runPackCommand(args, std::cout, std::cerr);
   std::cerr << "tessarine-cli: unknown command '" << command << "'\n" << kUsage;
   return tess::cli::kExitUsage;
 }
