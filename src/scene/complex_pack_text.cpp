@@ -29,22 +29,25 @@ std::size_t sectionData(std::string_view text, std::string_view key, std::size_t
   return underscore == kNotFound ? text.size() : std::min(underscore + 2, text.size());
 }
 
-Status missing(std::string_view key) { return Status::failure("no \"" + std::string(key) + "\" section"); }
+Status missing(std::string_view key) {
+  return Status::failure("no \"" + std::string(key) + "\" section");
+}
 
-void writeCameraLine(const Camera& c, std::string& out) {
-  appendNumber(out, truncateToInt(c.zoom * 64));
+void writeCameraLine(const Camera& c, TextWriter& out) {
+  out.number(truncateToInt(c.zoom * 64));
   for (double coordinate : {c.targetX, c.targetY, c.targetZ, c.eyeX, c.eyeY, c.eyeZ})
-    appendNumber(out, truncateToInt(coordinate));
+    out.number(truncateToInt(coordinate));
   // Rounded, not truncated: roll is read back as value x 0.01, and truncating that again on the
   // next save would let a camera drift by 0.01 per save.
-  appendNumber(out, roundToInt(c.roll * 100));
-  out += '\n';
+  out.number(roundToInt(c.roll * 100));
+  out.put('\n');
 }
 
 Camera readCameraLine(NumberCursor& cursor) {
   Camera c;
   c.zoom = cursor.next() / 64.0;
-  for (double* coordinate : {&c.targetX, &c.targetY, &c.targetZ, &c.eyeX, &c.eyeY, &c.eyeZ}) *coordinate = cursor.next();
+  for (double* coordinate : {&c.targetX, &c.targetY, &c.targetZ, &c.eyeX, &c.eyeY, &c.eyeZ})
+    *coordinate = cursor.next();
   c.roll = cursor.next() * 0.01;
   return c;
 }
@@ -61,9 +64,12 @@ void writeTrackerBlock(const TrackerTable& tracker, std::string& out) {
 
 Status readTrackerBlock(std::string_view text, std::size_t key, TrackerTable& tracker) {
   const std::size_t events = key + kTrackerKey.size();
-  if (text.size() - events < kTrackerBlockBytes + kSoundFieldBytes) return Status::failure("the tracker block is cut short");
+  if (text.size() - events < kTrackerBlockBytes + kSoundFieldBytes)
+    return Status::failure("the tracker block is cut short");
   for (int row = 0; row < kTrackerRows; ++row) {
-    const auto byte = [&](int k) { return static_cast<std::uint8_t>(text[events + row * kEventBytes + k]); };
+    const auto byte = [&](int k) {
+      return static_cast<std::uint8_t>(text[events + row * kEventBytes + k]);
+    };
     tracker.events[row] = {byte(0), byte(1), byte(2), byte(3), byte(4)};
   }
   std::string_view sound = text.substr(events + kTrackerBlockBytes, kSoundTextMax);
@@ -108,20 +114,21 @@ Status readCameras(std::string_view text, std::size_t& pos, PackContents& conten
 
 }  // namespace
 
-std::string packText(const SceneStore& scenes, const std::vector<Texture>& textures, const TrackerTable& tracker) {
-  std::string out;
-  out += "fontname:[" + scenes.fontName + "]\n";
-  out += "section:geometry_\n";
-  writeGeometry(scenes, out);
-  out += "section:materials_\n";
-  for (const Material& material : scenes.materials) writeMaterialLine(material, out);
-  out += "section:rendersettings_\n";
-  out += "camera_\n";
-  for (int c = 0; c < kPackCameraSlots; ++c) writeCameraLine(scenes.cameras[c], out);
-  out += "section:texturedata_\n";
-  writeTexturePackSection(textures, out);
-  writeTrackerBlock(tracker, out);
-  return out;
+std::string packText(const SceneStore& scenes, const std::vector<Texture>& textures,
+                     const TrackerTable& tracker) {
+  return writtenText([&](TextWriter& out) {
+    out.text("fontname:[");
+    out.text(scenes.fontName);
+    out.text("]\nsection:geometry_\n");
+    writeGeometry(scenes, out);
+    out.text("section:materials_\n");
+    for (const Material& material : scenes.materials) writeMaterialLine(material, out);
+    out.text("section:rendersettings_\ncamera_\n");
+    for (int c = 0; c < kPackCameraSlots; ++c) writeCameraLine(scenes.cameras[c], out);
+    out.text("section:texturedata_\n");
+    writeTexturePackSection(textures, out.flush());
+    writeTrackerBlock(tracker, out.flush());
+  });
 }
 
 Status readPackText(std::string_view text, PackContents& contents) {
@@ -147,7 +154,8 @@ Status readPackText(std::string_view text, PackContents& contents) {
   if (textures == kNotFound) return missing(kTextureKey);
   contents.textures.assign(kPackTextureEntries, Texture{});
   std::size_t texturesEnd = textures;
-  status = readTexturePackSection(text, textures, contents.textures, contents.unknownLines, &texturesEnd);
+  status = readTexturePackSection(text, textures, contents.textures, contents.unknownLines,
+                                  &texturesEnd);
   if (!status.ok()) return status;
 
   // Searched behind the last texture entry, so that a texture named "...track_..." is no tracker.

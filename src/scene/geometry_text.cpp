@@ -4,18 +4,18 @@
 
 namespace tess {
 
-void writeGeometry(const SceneStore& store, std::string& out) {
-  appendNumber(out, store.sceneCount);
-  out += '\n';
+void writeGeometry(const SceneStore& store, TextWriter& out) {
+  out.number(store.sceneCount);
+  out.put('\n');
   for (int s = 0; s < store.sceneCount; ++s) writeSceneObjectLines(store.scenes[s], out);
-  out += '\n';
+  out.put('\n');
   for (int s = 0; s < store.sceneCount; ++s) {
     writeModifierLines(store.scenes[s], out);
-    out += '\n';
+    out.put('\n');
   }
-  out += '\n';
-  out += kClonesKey;
-  out += '\n';
+  out.put('\n');
+  out.text(kClonesKey);
+  out.put('\n');
   for (int s = 0; s < store.sceneCount; ++s) writeCloneValues(store.scenes[s], true, out);
 }
 

@@ -24,7 +24,7 @@ struct GeometryRead {
   std::vector<SceneRead> scenes;  // sceneCount entries
 };
 
-void writeGeometry(const SceneStore& store, std::string& out);
+void writeGeometry(const SceneStore& store, TextWriter& out);
 
 // Reads a geometry block that starts at text[pos] and ends at the end of text (the caller cuts
 // the text at the next section). Without "clones" the scenes read carry no clone settings.

@@ -7,9 +7,8 @@
 namespace tess {
 
 Status saveMaterial(const SceneStore& store, const std::filesystem::path& path) {
-  std::string line;
-  writeMaterialLine(store.materials[store.currentMaterial], line);
-  return writeFileAtomically(path, line);
+  const Material& material = store.materials[store.currentMaterial];
+  return writeFileAtomically(path, writtenText([&](TextWriter& out) { writeMaterialLine(material, out); }));
 }
 
 Status loadMaterial(SceneStore& store, const std::filesystem::path& path) {

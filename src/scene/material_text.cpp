@@ -11,8 +11,8 @@ namespace {
 
 constexpr std::string_view kNameKey = "mname=";
 
-void appendColor(const ColorValue& color, std::string& out) {
-  for (float part : {color.r, color.g, color.b}) appendNumber(out, truncateToInt(part * 64.0));
+void appendColor(const ColorValue& color, TextWriter& out) {
+  for (float part : {color.r, color.g, color.b}) out.number(truncateToInt(part * 64.0));
 }
 
 void readColor(NumberCursor& cursor, ColorValue& color) {
@@ -21,21 +21,21 @@ void readColor(NumberCursor& cursor, ColorValue& color) {
 
 }  // namespace
 
-void writeMaterialLine(const Material& material, std::string& out) {
+void writeMaterialLine(const Material& material, TextWriter& out) {
   const SurfaceMaterial& surface = material.surface;
   appendColor(surface.diffuse, out);
   appendColor(surface.specular, out);
   appendColor(surface.ambient, out);
-  appendNumber(out, truncateToInt(surface.power));
-  appendNumber(out, material.displaceMap);
-  appendNumber(out, material.displaceDepth);
-  appendNumber(out, material.stage1Blend);
-  appendNumber(out, material.stage1Texture);
-  appendNumber(out, material.stage2Blend);
-  appendNumber(out, material.stage2Texture);
-  out += kNameKey;
-  out += material.name;
-  out += ";\n";
+  out.number(truncateToInt(surface.power));
+  out.number(material.displaceMap);
+  out.number(material.displaceDepth);
+  out.number(material.stage1Blend);
+  out.number(material.stage1Texture);
+  out.number(material.stage2Blend);
+  out.number(material.stage2Texture);
+  out.text(kNameKey);
+  out.text(material.name);
+  out.text(";\n");
 }
 
 Status readMaterialLine(std::string_view text, std::size_t pos, MaterialLineRead& read) {

@@ -10,11 +10,12 @@
 #include <string_view>
 
 #include "core/file_io.hpp"
+#include "scene/pack_numbers.hpp"
 #include "scene/scene_types.hpp"
 
 namespace tess {
 
-void writeMaterialLine(const Material& material, std::string& out);
+void writeMaterialLine(const Material& material, TextWriter& out);
 
 struct MaterialLineRead {
   Material material;

@@ -1,19 +1,11 @@
 #include "scene/pack_numbers.hpp"
 
-#include <charconv>
 #include <climits>
 #include <cmath>
 
 #include "core/crt_text.hpp"
 
 namespace tess {
-
-void appendNumber(std::string& out, int value) {
-  char digits[12];
-  const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);
-  out.append(digits, end);
-  out += ',';
-}
 
 int truncateToInt(double value) {
   if (std::isnan(value)) return 0;
@@ -33,7 +25,7 @@ std::int16_t decodePosition(int high, int low) {
   return static_cast<std::int16_t>((static_cast<unsigned>(high) - 128u) * 256u + static_cast<unsigned>(low));
 }
 
-int NumberCursor::next() {
+int NumberCursor::nextSlow() {
   const int value = atoiAt(text_, pos_);
   const std::size_t comma = text_.find(',', pos_);
   pos_ = comma == std::string_view::npos ? text_.size() : comma + 1;

@@ -21,27 +21,27 @@ void forEachObject(const SceneStore& store, Visit visit) {
 }
 
 template <std::size_t N>
-void appendUnused(std::string& out, const char* caption, const std::array<bool, N>& used) {
-  out += caption;
+void appendUnused(TextWriter& out, std::string_view caption, const std::array<bool, N>& used) {
+  out.text(caption);
   for (std::size_t code = 0; code < N; ++code)
-    if (!used[code]) appendNumber(out, static_cast<int>(code));
+    if (!used[code]) out.number(static_cast<int>(code));
 }
 
-void appendTexture(const Texture& texture, std::string& out) {
+void appendTexture(const Texture& texture, TextWriter& out) {
   const OperationTable& table = pristineOperationTable();
-  appendNumber(out, texture.stageCount);
-  appendNumber(out, texture.type);
-  appendNumber(out, texture.size / 32);
+  out.number(texture.stageCount);
+  out.number(texture.type);
+  out.number(texture.size / 32);
   for (int k = 1; k < std::min(texture.stageCount, kCommandRecords); ++k) {
     const TextureCommand& command = texture.commands[k];
-    appendNumber(out, command.op);
+    out.number(command.op);
     const int count = command.op >= 0 && command.op <= kOperationRowCount ? table[command.op].count : 0;
-    for (int j = 0; j < count; ++j) appendNumber(out, command.params[j]);
+    for (int j = 0; j < count; ++j) out.number(command.params[j]);
     if (command.op == texop::DrwTxt) {
       // As the terminated 32-byte text field holds it.
       const std::string_view text(command.text.c_str(), std::min(std::strlen(command.text.c_str()), kCommandTextMax));
-      for (char c : text) appendNumber(out, static_cast<signed char>(c));
-      appendNumber(out, 0);
+      for (char c : text) out.number(static_cast<signed char>(c));
+      out.number(0);
     }
   }
 }
@@ -62,10 +62,10 @@ int highestReferencedTexture(const SceneStore& store) {
 }
 
 std::string texturesPackText(const SceneStore& store, const std::vector<Texture>& slots) {
-  std::string out;
   const int highest = highestReferencedTexture(store);
-  for (int t = 0; t <= highest; ++t) appendTexture(slots[t], out);
-  return out;
+  return writtenText([&](TextWriter& out) {
+    for (int t = 0; t <= highest; ++t) appendTexture(slots[t], out);
+  });
 }
 
 std::string statisticText(const SceneStore& store, const std::vector<Texture>& slots) {
@@ -83,11 +83,11 @@ std::string statisticText(const SceneStore& store, const std::vector<Texture>& s
     for (int k = 0; k < std::min<int>(list.count, kModifierCapacity); ++k)
       if (list.entries[k].code < kModifierCodeCount) modifiers[list.entries[k].code] = true;
   });
-  std::string out;
-  appendUnused(out, "unused texture commands:", operations);
-  appendUnused(out, "unused objects:", types);
-  appendUnused(out, "unused modifers:", modifiers);
-  return out;
+  return writtenText([&](TextWriter& out) {
+    appendUnused(out, "unused texture commands:", operations);
+    appendUnused(out, "unused objects:", types);
+    appendUnused(out, "unused modifers:", modifiers);
+  });
 }
 
 }  // namespace tess

@@ -20,15 +20,13 @@ Status readSceneLayer(std::string_view text, SceneRead& read) {
 }  // namespace
 
 std::string sceneLayerText(const Scene& scene) {
-  std::string out;
-  writeSceneObjectLines(scene, out);
-  out += '\n';
-  writeModifierLines(scene, out);
-  out += '\n';
-  out += kClonesKey;
-  out += '\n';
-  writeCloneValues(scene, false, out);
-  return out;
+  return writtenText([&](TextWriter& out) {
+    writeSceneObjectLines(scene, out);
+    out.put('\n');
+    writeModifierLines(scene, out);
+    out.text("\nclones\n");
+    writeCloneValues(scene, false, out);
+  });
 }
 
 Status loadSceneLayer(Project& project, const std::filesystem::path& path) {

@@ -45,41 +45,41 @@ SceneObject objectFromLines(const LineValues& v) {
 
 }  // namespace
 
-void writeSceneObjectLines(const Scene& scene, std::string& out) {
+void writeSceneObjectLines(const Scene& scene, TextWriter& out) {
   const int count = scene.objectCount;
-  appendNumber(out, count);
-  out += '\n';
+  out.number(count);
+  out.put('\n');
   std::vector<LineValues> values(count);
   for (int i = 0; i < count; ++i) values[i] = lineValues(scene.objects[i]);
   for (int line = 0; line < kListLines; ++line) {
-    for (int i = 0; i < count; ++i) appendNumber(out, values[i][line]);
-    out += '\n';
-    if (line >= 20) out += '\n';  // blend, controlObject and controlMode each end with an empty line
+    for (int i = 0; i < count; ++i) out.number(values[i][line]);
+    out.put('\n');
+    if (line >= 20) out.put('\n');  // blend, controlObject and controlMode each end with an empty line
   }
 }
 
-void writeModifierLines(const Scene& scene, std::string& out) {
+void writeModifierLines(const Scene& scene, TextWriter& out) {
   for (int i = 0; i < scene.objectCount; ++i) {
     const ModifierList& list = scene.modifiers[i];
-    appendNumber(out, list.count);
+    out.number(list.count);
     for (int k = 0; k < list.count && k < kModifierCapacity; ++k) {
       const Modifier& m = list.entries[k];
-      for (int value : {m.p1, m.p2, m.p3, m.p4, m.p5}) appendNumber(out, value);
-      appendNumber(out, m.code);
+      for (int value : {m.p1, m.p2, m.p3, m.p4, m.p5}) out.number(value);
+      out.number(m.code);
     }
-    out += '\n';
+    out.put('\n');
   }
 }
 
-void writeCloneValues(const Scene& scene, bool withCoeff2, std::string& out) {
+void writeCloneValues(const Scene& scene, bool withCoeff2, TextWriter& out) {
   for (int i = 0; i < scene.objectCount; ++i) {
     const CloneSettings& c = scene.clones[i];
-    appendNumber(out, c.cloneCount);
-    appendNumber(out, c.cloneType);
-    appendNumber(out, c.cloneCoeff1);
-    if (withCoeff2) appendNumber(out, c.cloneCoeff2);
+    out.number(c.cloneCount);
+    out.number(c.cloneType);
+    out.number(c.cloneCoeff1);
+    if (withCoeff2) out.number(c.cloneCoeff2);
   }
-  out += '\n';
+  out.put('\n');
 }
 
 Status readSceneObjectLines(NumberCursor& cursor, SceneRead& read) {

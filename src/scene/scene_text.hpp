@@ -25,11 +25,11 @@ struct SceneRead {
 };
 
 // The count line and the 23 list lines, with the extra line feeds after the last three.
-void writeSceneObjectLines(const Scene& scene, std::string& out);
-void writeModifierLines(const Scene& scene, std::string& out);
+void writeSceneObjectLines(const Scene& scene, TextWriter& out);
+void writeModifierLines(const Scene& scene, TextWriter& out);
 // The clone values of every object (cloneCount, cloneType, cloneCoeff1 and, in the pack,
 // cloneCoeff2), then one line feed.
-void writeCloneValues(const Scene& scene, bool withCoeff2, std::string& out);
+void writeCloneValues(const Scene& scene, bool withCoeff2, TextWriter& out);
 
 // Fail on an object count outside 0..255 or a modifier count outside 0..64.
 Status readSceneObjectLines(NumberCursor& cursor, SceneRead& read);

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <fstream>
 
 #include "core/crt_text.hpp"
 #include "scene/geometry_text.hpp"
@@ -22,6 +23,16 @@ std::filesystem::path privateFolder() {
   return pattern;
 }
 
+// Snapshots live only for this run in a private folder: a plain write, without the flush to
+// disk that a save needs (a full project's snapshot is tens of megabytes, taken at every edit).
+Status writeSnapshot(const std::filesystem::path& path, const std::string& text) {
+  std::ofstream file(path, std::ios::binary | std::ios::trunc);
+  file.write(text.data(), static_cast<std::streamsize>(text.size()));
+  file.close();
+  if (!file) return Status::failure("'" + path.string() + "': cannot write the undo snapshot");
+  return Status::success();
+}
+
 }  // namespace
 
 UndoSnapshots::UndoSnapshots() : folder_(privateFolder()) {}
@@ -33,9 +44,8 @@ UndoSnapshots::~UndoSnapshots() {
 
 Status UndoSnapshots::take(SceneStore& store) {
   if (folder_.empty()) return Status::failure("undo snapshots: no private folder could be made");
-  std::string text;
-  writeGeometry(store, text);
-  Status status = writeFileAtomically(folder_ / itoa10(store.snapshotCounter + 1), text);
+  const std::string text = writtenText([&](TextWriter& out) { writeGeometry(store, out); });
+  Status status = writeSnapshot(folder_ / itoa10(store.snapshotCounter + 1), text);
   if (status.ok()) ++store.snapshotCounter;  // the counter only ever names files that exist
   return status;
 }
