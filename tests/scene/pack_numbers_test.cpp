@@ -1,0 +1,72 @@
+#include "scene/pack_numbers.hpp"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+
+#include "core/crt_text.hpp"
+#include "core/msvc_random.hpp"
+
+namespace tess {
+namespace {
+
+// The cursor must read exactly what atoi reads, then move past the next ",": checked against
+// atoiAt on the writer's own output and on texts the writer never makes.
+void expectReadsLikeAtoi(const std::string& text) {
+  NumberCursor cursor(text, 0);
+  std::size_t pos = 0;
+  while (pos < text.size()) {
+    const int expected = atoiAt(text, pos);
+    const std::size_t comma = text.find(',', pos);
+    ASSERT_EQ(cursor.next(), expected) << "at " << pos << " of '" << text << "'";
+    pos = comma == std::string::npos ? text.size() : comma + 1;
+    ASSERT_EQ(cursor.position(), pos);
+  }
+}
+
+TEST(PackNumbers, CursorReadsAsAtoiDoes) {
+  std::string written;
+  {
+    TextWriter out(written);
+    for (int value : {0, -0, 7, -7, 12345678, -12345678, 99999999, 100000000, -100000000, 999999999, INT_MAX,
+                      INT_MIN, 32767, -32768, 255})
+      out.number(value);
+    MsvcRandom random;
+    random.seed(3);
+    for (int i = 0; i < 20000; ++i) out.number((random.next() << 17 | random.next() << 2) >> (random.next() % 31));
+  }
+  expectReadsLikeAtoi(written);
+  expectReadsLikeAtoi(written + "12");  // the last number without its comma
+  for (const char* odd : {"", ",", "-,", "+5,", "  \n-3,", "12a,4", "1 2,", "99999999999,", "-99999999999,", "--1,",
+                          "0000000000012,", "5;6,7", "\xff\x80,9,"})
+    expectReadsLikeAtoi(odd);
+}
+
+TEST(PackNumbers, SizeAndPositionEncodings) {
+  for (int value = -32768; value <= 32767; ++value) {
+    const auto v = static_cast<std::int16_t>(value);
+    ASSERT_EQ(decodeSize(sizeHigh(v), sizeLow(v)), v);
+    ASSERT_EQ(decodePosition(positionHigh(v), positionLow(v)), v);
+    ASSERT_GE(positionHigh(v), 0);
+    ASSERT_LE(positionHigh(v), 255);
+  }
+  EXPECT_EQ(sizeHigh(-300), -1);
+  EXPECT_EQ(sizeLow(-300), -44);
+  // Numbers no writer makes keep the low 16 bits.
+  EXPECT_EQ(decodeSize(INT_MAX, INT_MAX), static_cast<std::int16_t>(0xFEFF));
+  EXPECT_EQ(decodePosition(INT_MIN, -1), static_cast<std::int16_t>(0x7FFF));
+}
+
+TEST(PackNumbers, RoundingAndTruncationSaturate) {
+  EXPECT_EQ(truncateToInt(-2.9), -2);
+  EXPECT_EQ(roundToInt(28.999999999999996), 29);
+  EXPECT_EQ(roundToInt(-0.5), -1);
+  EXPECT_EQ(roundToInt(2.5), 3);
+  EXPECT_EQ(truncateToInt(1e300), INT_MAX);
+  EXPECT_EQ(truncateToInt(-1e300), INT_MIN);
+  EXPECT_EQ(truncateToInt(std::nan("")), 0);
+}
+
+}  // namespace
+}  // namespace tess
