@@ -40,9 +40,12 @@ struct FullProject {
         o.texture = static_cast<std::uint8_t>(random.next() % 254);
         scene.modifiers[i].count = kModifierCapacity;
         for (Modifier& m : scene.modifiers[i].entries)
-          m = {static_cast<std::int16_t>(value(1000)), static_cast<std::int16_t>(value(1000)),
-               static_cast<std::int16_t>(value(1000)), static_cast<std::int16_t>(value(255)),
-               static_cast<std::int16_t>(value(255)), static_cast<std::uint8_t>(random.next() % 63)};
+          m = {static_cast<std::int16_t>(value(1000)),
+               static_cast<std::int16_t>(value(1000)),
+               static_cast<std::int16_t>(value(1000)),
+               static_cast<std::int16_t>(value(255)),
+               static_cast<std::int16_t>(value(255)),
+               static_cast<std::uint8_t>(random.next() % 63)};
       }
     }
     // Every runnable operation but RenderScene, with its default parameters.
@@ -59,7 +62,8 @@ struct FullProject {
         texture.commands[k].params = table[op].values;
       }
     }
-    for (int row = 0; row < kTrackerRows; row += 3) tracker.events[row] = {1, static_cast<std::uint8_t>(row % 64), 0, 0, 0};
+    for (int row = 0; row < kTrackerRows; row += 3)
+      tracker.events[row] = {1, static_cast<std::uint8_t>(row % 64), 0, 0, 0};
     savePack(project, file);
   }
 };
@@ -94,7 +98,9 @@ BENCHMARK(BM_ParsePackText)->Unit(benchmark::kMillisecond);
 // Reading the file, parsing, replacing the project and the first undo snapshot; no regeneration.
 void BM_LoadPackWithoutRegeneration(benchmark::State& state) {
   FullProject& p = fullProject();
-  for (auto _ : state) benchmark::DoNotOptimize(loadPack(p.project, p.file, {.regenerateTextures = false, .afterTexture = {}}).status.ok());
+  for (auto _ : state)
+    benchmark::DoNotOptimize(
+        loadPack(p.project, p.file, {.regenerateTextures = false, .afterTexture = {}}).status.ok());
 }
 BENCHMARK(BM_LoadPackWithoutRegeneration)->Unit(benchmark::kMillisecond);
 

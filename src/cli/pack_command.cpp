@@ -69,8 +69,8 @@ void printInfo(const Project& project, std::ostream& out) {
                                   [](const TrackerEvent& e) { return !e.empty(); });
   out << "{\"font\":" << jsonString(scenes.fontName) << ",\"sceneCount\":" << int{scenes.sceneCount}
       << ",\"objectCounts\":" << jsonList(objectCounts) << ",\"trackerRows\":" << rows
-      << ",\"sound\":" << jsonString(project.tracker.sound) << ",\"texturesInUse\":" << jsonList(texturesInUse(project.textures))
-      << "}\n";
+      << ",\"sound\":" << jsonString(project.tracker.sound)
+      << ",\"texturesInUse\":" << jsonList(texturesInUse(project.textures)) << "}\n";
 }
 
 std::filesystem::path texturePngPath(const std::filesystem::path& folder, int slot) {
@@ -103,8 +103,9 @@ int runPackCommand(const std::vector<std::string>& args, std::ostream& out, std:
     options.afterTexture = [&](int slot) {
       if (!exported.ok()) return;
       TextureStore& textures = *loaded.textures;
-      exported = writeStagePng(texturePngPath(*exportFolder, slot), textures.stage(textures.currentTexture().stageCount - 1),
-                               textures.size());
+      exported =
+          writeStagePng(texturePngPath(*exportFolder, slot),
+                        textures.stage(textures.currentTexture().stageCount - 1), textures.size());
     };
   }
   options.regenerateTextures = exportFolder.has_value();

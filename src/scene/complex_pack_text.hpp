@@ -35,15 +35,16 @@ inline constexpr std::size_t kSoundFieldBytes = 100;
 struct PackContents {
   std::string fontName;
   GeometryRead geometry;
-  std::vector<Material> materials;  // all 255
-  std::vector<Camera> cameras;      // slots 0..253
-  std::vector<Texture> textures;    // slots 0..253
-  std::optional<TrackerTable> tracker;  // absent when the pack has no "track_" block
+  std::vector<Material> materials;        // all 255
+  std::vector<Camera> cameras;            // slots 0..253
+  std::vector<Texture> textures;          // slots 0..253
+  std::optional<TrackerTable> tracker;    // absent when the pack has no "track_" block
   std::vector<std::string> unknownLines;  // texture command lines that name no operation
 };
 
 // The pack text of the stores as they are (the caller runs the pre-save pass first).
-std::string packText(const SceneStore& scenes, const std::vector<Texture>& textures, const TrackerTable& tracker);
+std::string packText(const SceneStore& scenes, const std::vector<Texture>& textures,
+                     const TrackerTable& tracker);
 
 // Fails with a message naming the problem on a missing key, a count beyond its table, a texture
 // entry the texture reader refuses, or a tracker block cut short.

@@ -23,7 +23,8 @@ Status readGeometry(std::string_view text, std::size_t pos, GeometryRead& read) 
   NumberCursor cursor(text, pos);
   const int sceneCount = cursor.next();
   if (sceneCount < 1 || sceneCount > kSceneCapacity)
-    return Status::failure("scene count " + itoa10(sceneCount) + " is outside 1.." + itoa10(kSceneCapacity));
+    return Status::failure("scene count " + itoa10(sceneCount) + " is outside 1.." +
+                           itoa10(kSceneCapacity));
   read.scenes.assign(sceneCount, SceneRead{});
   for (int s = 0; s < sceneCount; ++s) {
     Status status = readSceneObjectLines(cursor, read.scenes[s]);
@@ -40,7 +41,8 @@ Status readGeometry(std::string_view text, std::size_t pos, GeometryRead& read) 
 
 void applyGeometry(const GeometryRead& read, SceneStore& store) {
   store.sceneCount = static_cast<std::uint8_t>(read.scenes.size());
-  for (std::size_t s = 0; s < read.scenes.size(); ++s) applySceneRead(read.scenes[s], true, store.scenes[s]);
+  for (std::size_t s = 0; s < read.scenes.size(); ++s)
+    applySceneRead(read.scenes[s], true, store.scenes[s]);
 }
 
 }  // namespace tess

@@ -8,7 +8,8 @@ namespace tess {
 
 Status saveMaterial(const SceneStore& store, const std::filesystem::path& path) {
   const Material& material = store.materials[store.currentMaterial];
-  return writeFileAtomically(path, writtenText([&](TextWriter& out) { writeMaterialLine(material, out); }));
+  return writeFileAtomically(
+      path, writtenText([&](TextWriter& out) { writeMaterialLine(material, out); }));
 }
 
 Status loadMaterial(SceneStore& store, const std::filesystem::path& path) {

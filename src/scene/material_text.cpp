@@ -16,7 +16,8 @@ void appendColor(const ColorValue& color, TextWriter& out) {
 }
 
 void readColor(NumberCursor& cursor, ColorValue& color) {
-  for (float* part : {&color.r, &color.g, &color.b}) *part = static_cast<float>(cursor.next()) / 64.0f;
+  for (float* part : {&color.r, &color.g, &color.b})
+    *part = static_cast<float>(cursor.next()) / 64.0f;
 }
 
 }  // namespace
@@ -57,7 +58,8 @@ Status readMaterialLine(std::string_view text, std::size_t pos, MaterialLineRead
   const std::size_t nameStart = key + kNameKey.size();
   const std::size_t nameEnd = findFrom(text, ";", nameStart);
   if (nameEnd == kNotFound) return Status::failure("the material name has no closing \";\"");
-  material.name = std::string(text.substr(nameStart, std::min(nameEnd - nameStart, kMaterialNameMax)));
+  material.name =
+      std::string(text.substr(nameStart, std::min(nameEnd - nameStart, kMaterialNameMax)));
   const std::size_t lineEnd = findFrom(text, "\n", nameEnd);
   read.next = lineEnd == kNotFound ? text.size() : lineEnd + 1;
   return Status::success();

@@ -11,17 +11,24 @@ namespace tess {
 
 namespace {
 
-Scene& activeScene(Project& project) { return project.scenes.activeScene(); }
+Scene& activeScene(Project& project) {
+  return project.scenes.activeScene();
+}
 
-bool hasCurrentObject(const Scene& scene) { return scene.currentObject < scene.objectCount; }
+bool hasCurrentObject(const Scene& scene) {
+  return scene.currentObject < scene.objectCount;
+}
 
-void snapshot(Project& project) { project.undo.take(project.scenes); }
+void snapshot(Project& project) {
+  project.undo.take(project.scenes);
+}
 
 // Every controlled object whose control object lies beyond index follows its slot by delta.
 void renumberControls(Scene& scene, int index, int delta) {
   for (int i = 0; i < scene.objectCount; ++i) {
     SceneObject& o = scene.objects[i];
-    if (o.controlMode != 0 && o.controlObject > index) o.controlObject = static_cast<std::uint8_t>(o.controlObject + delta);
+    if (o.controlMode != 0 && o.controlObject > index)
+      o.controlObject = static_cast<std::uint8_t>(o.controlObject + delta);
   }
 }
 
@@ -173,11 +180,14 @@ bool ungroup(Project& project) {
   return true;
 }
 
-void armControlPick(SceneStore& store) { store.controlPickArmed = true; }
+void armControlPick(SceneStore& store) {
+  store.controlPickArmed = true;
+}
 
 bool pickObject(Project& project, int picked) {
   Scene& scene = activeScene(project);
-  if (picked < 0 || picked >= 254 || picked >= scene.objectCount || !hasCurrentObject(scene)) return false;
+  if (picked < 0 || picked >= 254 || picked >= scene.objectCount || !hasCurrentObject(scene))
+    return false;
   if (project.scenes.controlPickArmed) {
     SceneObject& o = scene.objects[scene.currentObject];
     o.controlObject = static_cast<std::uint8_t>(picked);
@@ -200,11 +210,19 @@ bool resetControlObject(Project& project) {
   return true;
 }
 
-bool toLocalCoordinates(Project& project) { return placeInControlFrame(project, +1, 1); }
-bool toGlobalCoordinates(Project& project) { return placeInControlFrame(project, -1, 2); }
+bool toLocalCoordinates(Project& project) {
+  return placeInControlFrame(project, +1, 1);
+}
+bool toGlobalCoordinates(Project& project) {
+  return placeInControlFrame(project, -1, 2);
+}
 
-bool previousObject(Project& project) { return stepCurrentObject(project, activeScene(project).currentObject - 1); }
-bool nextObject(Project& project) { return stepCurrentObject(project, activeScene(project).currentObject + 1); }
+bool previousObject(Project& project) {
+  return stepCurrentObject(project, activeScene(project).currentObject - 1);
+}
+bool nextObject(Project& project) {
+  return stepCurrentObject(project, activeScene(project).currentObject + 1);
+}
 
 void applyTextureMaterialAutofocus(Project& project) {
   SceneStore& store = project.scenes;

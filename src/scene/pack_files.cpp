@@ -20,8 +20,9 @@ bool isPlainFileName(const std::string& name) {
 
 void loadFont(Project& project, std::vector<std::string>& notices) {
   const std::string& name = project.scenes.fontName;
-  Status status = isPlainFileName(name) ? loadBitmapFont(userOrDataFile(name), project.textures.font)
-                                        : Status::failure("'" + name + "': not a plain file name");
+  Status status = isPlainFileName(name)
+                      ? loadBitmapFont(userOrDataFile(name), project.textures.font)
+                      : Status::failure("'" + name + "': not a plain file name");
   if (!status.ok()) notices.push_back("font " + status.message + "; the current font stays");
 }
 
@@ -63,7 +64,8 @@ void replaceProject(Project& project, PackContents& contents) {
 
 }  // namespace
 
-PackLoad loadPack(Project& project, const std::filesystem::path& path, const PackLoadOptions& options) {
+PackLoad loadPack(Project& project, const std::filesystem::path& path,
+                  const PackLoadOptions& options) {
   PackLoad load;
   std::string text;
   load.status = readWholeFile(path, text);
@@ -74,7 +76,8 @@ PackLoad loadPack(Project& project, const std::filesystem::path& path, const Pac
     load.status = Status::failure("'" + path.string() + "': " + parsed.message);
     return load;
   }
-  for (const std::string& line : contents.unknownLines) load.notices.push_back("unknown command: " + line);
+  for (const std::string& line : contents.unknownLines)
+    load.notices.push_back("unknown command: " + line);
 
   replaceProject(project, contents);
   loadFont(project, load.notices);
@@ -87,7 +90,8 @@ PackLoad loadPack(Project& project, const std::filesystem::path& path, const Pac
 
 Status savePack(Project& project, const std::filesystem::path& path) {
   clearGeneratedClones(project.scenes);
-  return writeFileAtomically(path, packText(project.scenes, project.textures.slots, project.tracker));
+  return writeFileAtomically(path,
+                             packText(project.scenes, project.textures.slots, project.tracker));
 }
 
 void clearGeneratedClones(SceneStore& store) {

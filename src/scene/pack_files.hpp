@@ -31,7 +31,8 @@ struct PackLoad {
 // with commands, makes camera slot 0 live, scene 0 and material 0 current, limits every scene's
 // current object to its count, selects the current object's last modifier and takes undo
 // snapshot "1". On failure the project is exactly as it was and the message names the file.
-PackLoad loadPack(Project& project, const std::filesystem::path& path, const PackLoadOptions& options = {});
+PackLoad loadPack(Project& project, const std::filesystem::path& path,
+                  const PackLoadOptions& options = {});
 
 // Runs the pre-save pass, then writes the pack atomically: a failed save leaves the previous
 // file as it was and says why.

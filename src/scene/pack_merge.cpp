@@ -37,7 +37,9 @@ void usedRanges(const SceneStore& store, int& materialEnd, int& textureEnd) {
 }
 
 // Two's-complement addition, as the 32-bit fields of the original tables add.
-int wrapAdd(int value, int shift) { return static_cast<int>(static_cast<unsigned>(value) + static_cast<unsigned>(shift)); }
+int wrapAdd(int value, int shift) {
+  return static_cast<int>(static_cast<unsigned>(value) + static_cast<unsigned>(shift));
+}
 
 void shiftReferences(SetAside& aside, int materialShift, int textureShift, int sceneShift) {
   for (int s = 0; s < aside.sceneCount; ++s) {
@@ -56,7 +58,8 @@ void shiftReferences(SetAside& aside, int materialShift, int textureShift, int s
   }
   for (Texture& texture : aside.textures)
     for (int k = 1; k < std::min(texture.stageCount, kCommandRecords); ++k)
-      if (texture.commands[k].op == texop::RenderScene) texture.commands[k].params[0] = wrapAdd(texture.commands[k].params[0], sceneShift);
+      if (texture.commands[k].op == texop::RenderScene)
+        texture.commands[k].params[0] = wrapAdd(texture.commands[k].params[0], sceneShift);
 }
 
 // Slot k of from goes to slot k + shift of to, for the slots that fit.
@@ -67,7 +70,8 @@ void copyShifted(std::vector<T>& from, std::vector<T>& to, int shift) {
 
 }  // namespace
 
-PackLoad mergePack(Project& project, const std::optional<std::filesystem::path>& chosen, const PackLoadOptions& options) {
+PackLoad mergePack(Project& project, const std::optional<std::filesystem::path>& chosen,
+                   const PackLoadOptions& options) {
   if (!chosen) return {};
   SceneStore& scenes = project.scenes;
   SetAside aside{scenes.sceneCount, scenes.scenes, scenes.materials, project.textures.slots};
@@ -83,7 +87,8 @@ PackLoad mergePack(Project& project, const std::optional<std::filesystem::path>&
   copyShifted(aside.materials, scenes.materials, materialEnd);
   aside.scenes.resize(aside.sceneCount);
   copyShifted(aside.scenes, scenes.scenes, loadedScenes);
-  scenes.sceneCount = static_cast<std::uint8_t>(std::min(loadedScenes + aside.sceneCount, kSceneCapacity));
+  scenes.sceneCount =
+      static_cast<std::uint8_t>(std::min(loadedScenes + aside.sceneCount, kSceneCapacity));
 
   // Undo starts from the merged project, not from the pack alone.
   Status snapshot = project.undo.restart(scenes);

@@ -14,7 +14,9 @@ int truncateToInt(double value) {
   return static_cast<int>(value);
 }
 
-int roundToInt(double value) { return truncateToInt(std::round(value)); }
+int roundToInt(double value) {
+  return truncateToInt(std::round(value));
+}
 
 // Unsigned arithmetic: numbers read from a file may be anything, and the sum wraps to 16 bits.
 std::int16_t decodeSize(int high, int low) {
@@ -22,7 +24,8 @@ std::int16_t decodeSize(int high, int low) {
 }
 
 std::int16_t decodePosition(int high, int low) {
-  return static_cast<std::int16_t>((static_cast<unsigned>(high) - 128u) * 256u + static_cast<unsigned>(low));
+  return static_cast<std::int16_t>((static_cast<unsigned>(high) - 128u) * 256u +
+                                   static_cast<unsigned>(low));
 }
 
 int NumberCursor::nextSlow() {

@@ -1,13 +1,14 @@
 #pragma once
 
 // Number conventions of the pack and the small scene files: every value is a signed decimal
-// followed by "," (TextWriter::number); readers take a value as atoi does at the current position and then move just
-// past the next ",", so line breaks and blank lines between values do not matter.
+// followed by "," (TextWriter::number); readers take a value as atoi does at the current position
+// and then move just past the next ",", so line breaks and blank lines between values do not
+// matter.
 
 #include <bit>
 #include <charconv>
-#include <cstring>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -63,16 +64,28 @@ int roundToInt(double value);
 
 // Sizes are stored as value / 256 and value % 256 (both with the sign of the value), positions as
 // the two bytes of value + 32768. Decoding keeps the low 16 bits of the result.
-inline int sizeHigh(std::int16_t size) { return size / 256; }
-inline int sizeLow(std::int16_t size) { return size % 256; }
-inline int positionHigh(std::int16_t position) { return (position + 32768) >> 8; }
-inline int positionLow(std::int16_t position) { return (position + 32768) & 0xFF; }
+inline int sizeHigh(std::int16_t size) {
+  return size / 256;
+}
+inline int sizeLow(std::int16_t size) {
+  return size % 256;
+}
+inline int positionHigh(std::int16_t position) {
+  return (position + 32768) >> 8;
+}
+inline int positionLow(std::int16_t position) {
+  return (position + 32768) & 0xFF;
+}
 std::int16_t decodeSize(int high, int low);
 std::int16_t decodePosition(int high, int low);
 
 // An 8-bit or 16-bit field keeps the low bits of the number read.
-inline std::uint8_t low8(int value) { return static_cast<std::uint8_t>(value); }
-inline std::int16_t low16(int value) { return static_cast<std::int16_t>(value); }
+inline std::uint8_t low8(int value) {
+  return static_cast<std::uint8_t>(value);
+}
+inline std::int16_t low16(int value) {
+  return static_cast<std::int16_t>(value);
+}
 
 // The text that write(TextWriter&) produces.
 template <class Write>
@@ -87,7 +100,8 @@ std::string writtenText(Write write) {
 
 class NumberCursor {
  public:
-  NumberCursor(std::string_view text, std::size_t pos) : text_(text), pos_(pos < text.size() ? pos : text.size()) {}
+  NumberCursor(std::string_view text, std::size_t pos)
+      : text_(text), pos_(pos < text.size() ? pos : text.size()) {}
 
   // The number at the current position (0 when there is none); then just past the next ",", or
   // the end of the text when there is no further ",".
@@ -103,11 +117,14 @@ class NumberCursor {
         std::memcpy(&chunk, digits, 8);
         // A byte's top bit is set in nonDigit when it lies outside '0'..'9'. Borrows and carries
         // start only at the first such byte, so the count of leading digits is exact.
-        const std::uint64_t nonDigit = ((chunk - 0x3030303030303030u) | (chunk + 0x4646464646464646u)) & 0x8080808080808080u;
+        const std::uint64_t nonDigit =
+            ((chunk - 0x3030303030303030u) | (chunk + 0x4646464646464646u)) & 0x8080808080808080u;
         const int count = nonDigit ? std::countr_zero(nonDigit) / 8 : 8;
         if (count > 0 && digits[count] == ',') {
           // The digits moved to the top bytes, leading bytes zero, then pairwise combined.
-          std::uint64_t v = count == 8 ? chunk : (chunk & ((std::uint64_t{1} << (8 * count)) - 1)) << (8 * (8 - count));
+          std::uint64_t v = count == 8 ? chunk
+                                       : (chunk & ((std::uint64_t{1} << (8 * count)) - 1))
+                                             << (8 * (8 - count));
           v = ((v & 0x0F0F0F0F0F0F0F0Fu) * 2561) >> 8;
           v = ((v & 0x00FF00FF00FF00FFu) * 6553601) >> 16;
           v = ((v & 0x0000FFFF0000FFFFu) * 42949672960001u) >> 32;

@@ -35,11 +35,13 @@ void appendTexture(const Texture& texture, TextWriter& out) {
   for (int k = 1; k < std::min(texture.stageCount, kCommandRecords); ++k) {
     const TextureCommand& command = texture.commands[k];
     out.number(command.op);
-    const int count = command.op >= 0 && command.op <= kOperationRowCount ? table[command.op].count : 0;
+    const int count =
+        command.op >= 0 && command.op <= kOperationRowCount ? table[command.op].count : 0;
     for (int j = 0; j < count; ++j) out.number(command.params[j]);
     if (command.op == texop::DrwTxt) {
       // As the terminated 32-byte text field holds it.
-      const std::string_view text(command.text.c_str(), std::min(std::strlen(command.text.c_str()), kCommandTextMax));
+      const std::string_view text(command.text.c_str(),
+                                  std::min(std::strlen(command.text.c_str()), kCommandTextMax));
       for (char c : text) out.number(static_cast<signed char>(c));
       out.number(0);
     }

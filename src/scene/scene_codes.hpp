@@ -10,9 +10,28 @@ namespace tess {
 
 namespace objtype {
 enum : int {
-  Sphere = 0, Tube, Cylinder, Tank, Flat, Landscape, LandscapeOnSphere, LandscapeOnTube, Cube,
-  LandscapeOnCubePlus, LandscapeOnCubeMinus, Postprocessor, ZBufferCleaner, Torus, LandscapeOnTorus,
-  Sun, Lamp, TubeLoft, TubeLoft2, CopyToTexture, RenderScene, Fog,
+  Sphere = 0,
+  Tube,
+  Cylinder,
+  Tank,
+  Flat,
+  Landscape,
+  LandscapeOnSphere,
+  LandscapeOnTube,
+  Cube,
+  LandscapeOnCubePlus,
+  LandscapeOnCubeMinus,
+  Postprocessor,
+  ZBufferCleaner,
+  Torus,
+  LandscapeOnTorus,
+  Sun,
+  Lamp,
+  TubeLoft,
+  TubeLoft2,
+  CopyToTexture,
+  RenderScene,
+  Fog,
 };
 }  // namespace objtype
 
@@ -22,17 +41,53 @@ inline constexpr int kCloneTypeGroup = 6;      // clones keep their own records
 
 // Captions of the "Create object" menu entries, by type code.
 inline constexpr std::array<std::string_view, kObjectTypeCount> kObjectTypeMenuCaptions = {
-    "sphere", "tube", "cylinder", "tank", "flat", "landscape", "landscape on sphere",
-    "landscape on tube", "cube", "landscape on cube+", "landscape on tube-", "prostprocessor",
-    "clear z-buffer", "torus", "landscape on torus", "sun", "lamp", "tube with loft",
-    "tube with loft (2)", "copy to texture", "render scene", "fog"};
+    "sphere",
+    "tube",
+    "cylinder",
+    "tank",
+    "flat",
+    "landscape",
+    "landscape on sphere",
+    "landscape on tube",
+    "cube",
+    "landscape on cube+",
+    "landscape on tube-",
+    "prostprocessor",
+    "clear z-buffer",
+    "torus",
+    "landscape on torus",
+    "sun",
+    "lamp",
+    "tube with loft",
+    "tube with loft (2)",
+    "copy to texture",
+    "render scene",
+    "fog"};
 
 // Names in the objects window's type list, by type code.
 inline constexpr std::array<std::string_view, kObjectTypeCount> kObjectTypeNames = {
-    "sphere", "tube", "cylinder", "tank", "flat", "landscape", "landscape on sphere",
-    "landscape on tube", "cube", "landscape on cube +", "landscape on cube -", "postprocessor",
-    "zbuf cleaner", "torus", "landscape on torus", "sun", "lamp", "tube-loft", "tube-loft2",
-    "copy to texture tex[t]", "render scene sc[x] cam[y]", "fog mat[m] start[sx] end[sy]"};
+    "sphere",
+    "tube",
+    "cylinder",
+    "tank",
+    "flat",
+    "landscape",
+    "landscape on sphere",
+    "landscape on tube",
+    "cube",
+    "landscape on cube +",
+    "landscape on cube -",
+    "postprocessor",
+    "zbuf cleaner",
+    "torus",
+    "landscape on torus",
+    "sun",
+    "lamp",
+    "tube-loft",
+    "tube-loft2",
+    "copy to texture tex[t]",
+    "render scene sc[x] cam[y]",
+    "fog mat[m] start[sx] end[sy]"};
 
 inline constexpr std::array<std::string_view, 7> kBlendModeNames = {
     "none", "alpha +", "alpha -", "alpha - (reverse)", "min", "max", "alpha-channel"};
@@ -41,7 +96,7 @@ inline constexpr std::array<std::string_view, 6> kNormalModeCaptions = {
     "nrml: -1", "nrml: 0", "nrml: 1", "nrml: -1*", "nrml: 1*", "nrml:unv"};
 
 inline constexpr std::array<std::string_view, 13> kCloneTypeNames = {
-    "rotate xz", "rotate xy", "rotate zy", "line x", "line y", "line z", "group",
-    "zoom xyz", "ring xy w/rt", "modifer-def.", "flip-x", "flip-y", "flip-z"};
+    "rotate xz", "rotate xy",    "rotate zy",    "line x", "line y", "line z", "group",
+    "zoom xyz",  "ring xy w/rt", "modifer-def.", "flip-x", "flip-y", "flip-z"};
 
 }  // namespace tess

@@ -13,7 +13,8 @@ Status readSceneLayer(std::string_view text, SceneRead& read) {
   Status status = readSceneObjectLines(cursor, read);
   if (status.ok()) status = readModifierLines(cursor, read);
   if (!status.ok()) return status;
-  if (std::optional<NumberCursor> clones = findCloneValues(text, cursor.position())) readCloneValues(*clones, false, read);
+  if (std::optional<NumberCursor> clones = findCloneValues(text, cursor.position()))
+    readCloneValues(*clones, false, read);
   return Status::success();
 }
 

@@ -10,10 +10,13 @@ namespace tess {
 
 // A current object at or beyond the count becomes the last object (0 in an empty scene).
 inline void limitCurrentObject(Scene& scene) {
-  if (scene.currentObject >= scene.objectCount) scene.currentObject = static_cast<std::uint8_t>(std::max(scene.objectCount - 1, 0));
+  if (scene.currentObject >= scene.objectCount)
+    scene.currentObject = static_cast<std::uint8_t>(std::max(scene.objectCount - 1, 0));
 }
 
 // currentModifier becomes the last modifier of the current object (-1 when it has none).
-inline void selectLastModifier(SceneStore& store) { store.currentModifier = store.activeModifiers().count - 1; }
+inline void selectLastModifier(SceneStore& store) {
+  store.currentModifier = store.activeModifiers().count - 1;
+}
 
 }  // namespace tess

@@ -18,11 +18,11 @@ struct SceneStore {
   std::vector<Scene> scenes = initialScenes();
   std::int32_t currentModifier = -1;  // index in the current object's list; -1 none
   std::uint8_t currentMaterial = 0;
-  std::int32_t currentCamera = 0;     // camera slot last copied into liveCamera
-  Camera liveCamera;                  // the camera the renderer uses
-  std::int32_t sizeAxis = 0;          // size the objects window edits: 0 x, 1 y, 2 z, 3 all
+  std::int32_t currentCamera = 0;  // camera slot last copied into liveCamera
+  Camera liveCamera;               // the camera the renderer uses
+  std::int32_t sizeAxis = 0;       // size the objects window edits: 0 x, 1 y, 2 z, 3 all
   std::string fontName = "micra.wbmp";
-  std::int32_t snapshotCounter = 0;   // number of the last undo snapshot
+  std::int32_t snapshotCounter = 0;  // number of the last undo snapshot
   std::vector<Material> materials = std::vector<Material>(kMaterialCount);
   std::vector<Camera> cameras = std::vector<Camera>(kCameraSlots);
 

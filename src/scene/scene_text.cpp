@@ -14,11 +14,29 @@ using LineValues = std::array<int, kListLines>;
 
 // The values an object contributes to the 23 list lines, in line order.
 LineValues lineValues(const SceneObject& o) {
-  return {o.mosaic1,          o.mosaic2,          o.material,        o.normalMode,      o.segU,
-          o.segV,             sizeHigh(o.sizeX),  sizeLow(o.sizeX),  sizeHigh(o.sizeY), sizeLow(o.sizeY),
-          sizeHigh(o.sizeZ),  sizeLow(o.sizeZ),   o.texture,         o.type,            positionHigh(o.posX),
-          positionLow(o.posX), positionHigh(o.posY), positionLow(o.posY), positionHigh(o.posZ),
-          positionLow(o.posZ), o.blend,           o.controlObject,   o.controlMode};
+  return {o.mosaic1,
+          o.mosaic2,
+          o.material,
+          o.normalMode,
+          o.segU,
+          o.segV,
+          sizeHigh(o.sizeX),
+          sizeLow(o.sizeX),
+          sizeHigh(o.sizeY),
+          sizeLow(o.sizeY),
+          sizeHigh(o.sizeZ),
+          sizeLow(o.sizeZ),
+          o.texture,
+          o.type,
+          positionHigh(o.posX),
+          positionLow(o.posX),
+          positionHigh(o.posY),
+          positionLow(o.posY),
+          positionHigh(o.posZ),
+          positionLow(o.posZ),
+          o.blend,
+          o.controlObject,
+          o.controlMode};
 }
 
 SceneObject objectFromLines(const LineValues& v) {
@@ -54,7 +72,8 @@ void writeSceneObjectLines(const Scene& scene, TextWriter& out) {
   for (int line = 0; line < kListLines; ++line) {
     for (int i = 0; i < count; ++i) out.number(values[i][line]);
     out.put('\n');
-    if (line >= 20) out.put('\n');  // blend, controlObject and controlMode each end with an empty line
+    if (line >= 20)
+      out.put('\n');  // blend, controlObject and controlMode each end with an empty line
   }
 }
 
@@ -85,7 +104,8 @@ void writeCloneValues(const Scene& scene, bool withCoeff2, TextWriter& out) {
 Status readSceneObjectLines(NumberCursor& cursor, SceneRead& read) {
   const int count = cursor.next();
   if (count < 0 || count > kMaxObjects)
-    return Status::failure("object count " + itoa10(count) + " is outside 0.." + itoa10(kMaxObjects));
+    return Status::failure("object count " + itoa10(count) + " is outside 0.." +
+                           itoa10(kMaxObjects));
   std::vector<LineValues> values(count);
   for (int line = 0; line < kListLines; ++line)
     for (int i = 0; i < count; ++i) values[i][line] = cursor.next();
@@ -99,8 +119,8 @@ Status readModifierLines(NumberCursor& cursor, SceneRead& read) {
   for (std::size_t i = 0; i < read.objects.size(); ++i) {
     const int count = cursor.next();
     if (count < 0 || count > kModifierCapacity)
-      return Status::failure("object " + itoa10(static_cast<int>(i)) + ": modifier count " + itoa10(count) +
-                             " is outside 0.." + itoa10(kModifierCapacity));
+      return Status::failure("object " + itoa10(static_cast<int>(i)) + ": modifier count " +
+                             itoa10(count) + " is outside 0.." + itoa10(kModifierCapacity));
     ModifierList& list = read.modifiers[i];
     list.count = static_cast<std::uint8_t>(count);
     for (int k = 0; k < count; ++k) {

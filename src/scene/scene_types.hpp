@@ -10,8 +10,8 @@
 namespace tess {
 
 inline constexpr int kSceneCapacity = 64;
-inline constexpr int kObjectSlots = 256;    // per scene; at most kMaxObjects in use
-inline constexpr int kMaxObjects = 255;     // object indices are 8-bit: 0..254
+inline constexpr int kObjectSlots = 256;  // per scene; at most kMaxObjects in use
+inline constexpr int kMaxObjects = 255;   // object indices are 8-bit: 0..254
 inline constexpr int kModifierCapacity = 64;
 inline constexpr int kMaterialCount = 255;
 inline constexpr int kCameraSlots = 255;
@@ -87,7 +87,7 @@ struct Material {
   std::uint8_t stage2Blend = 0;
   std::int32_t displaceMap = 1;  // texture index of the vertex-displace map
   std::int32_t displaceDepth = 0;
-  std::string name;              // at most kMaterialNameMax characters; empty shows the slot number
+  std::string name;  // at most kMaterialNameMax characters; empty shows the slot number
 
   bool operator==(const Material&) const = default;
 };

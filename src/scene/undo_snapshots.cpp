@@ -17,7 +17,8 @@ namespace {
 std::filesystem::path privateFolder() {
   const char* runtime = std::getenv("XDG_RUNTIME_DIR");
   std::error_code error;
-  std::filesystem::path parent = runtime && *runtime ? std::filesystem::path(runtime) : std::filesystem::temp_directory_path(error);
+  std::filesystem::path parent = runtime && *runtime ? std::filesystem::path(runtime)
+                                                     : std::filesystem::temp_directory_path(error);
   std::string pattern = (parent / "tessarine-undo-XXXXXX").string();
   if (::mkdtemp(pattern.data()) == nullptr) return {};
   return pattern;

@@ -281,7 +281,8 @@ TEST(SceneOperations, AddDeleteSelectAndClear) {
   EXPECT_EQ(s.snapshotCounter, before + 1);
   EXPECT_EQ(scene.objectCount, 1);
   EXPECT_EQ(scene.currentObject, 0);
-  EXPECT_EQ(scene.objects[0], (SceneObject{0, 0, 0, 32, 32, 32, 0, 32, 32, 1, 1, 0, 0, 0, 0, 2, 1}));
+  EXPECT_EQ(scene.objects[0],
+            (SceneObject{0, 0, 0, 32, 32, 32, 0, 32, 32, 1, 1, 0, 0, 0, 0, 2, 1}));
   EXPECT_EQ(scene.modifiers[0].count, 0);
   EXPECT_EQ(scene.clones[0], (CloneSettings{1, 1, 1, 1}));
   EXPECT_EQ(s.currentModifier, -1);

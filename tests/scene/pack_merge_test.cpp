@@ -57,7 +57,8 @@ TEST_F(PackMerge, CurrentProjectFollowsTheLoadedOneWithShiftedReferences) {
   EXPECT_EQ(s.materials[6].displaceMap, 11);
   EXPECT_EQ(current_.textures->slots[9].name, "pack texture");
   EXPECT_EQ(current_.textures->slots[10].name, "own 0");  // texture 0 at slot 10
-  EXPECT_EQ(current_.textures->slots[12].commands[1].params[0], 2);  // RenderScene follows its scene
+  EXPECT_EQ(current_.textures->slots[12].commands[1].params[0],
+            2);  // RenderScene follows its scene
   EXPECT_EQ(current_.textures->slots[12].commands[1].params[1], 5);
   const Scene& moved = s.scenes[2];
   EXPECT_EQ(moved.objectCount, 2);

@@ -29,17 +29,18 @@ TEST(PackNumbers, CursorReadsAsAtoiDoes) {
   std::string written;
   {
     TextWriter out(written);
-    for (int value : {0, -0, 7, -7, 12345678, -12345678, 99999999, 100000000, -100000000, 999999999, INT_MAX,
-                      INT_MIN, 32767, -32768, 255})
+    for (int value : {0, -0, 7, -7, 12345678, -12345678, 99999999, 100000000, -100000000, 999999999,
+                      INT_MAX, INT_MIN, 32767, -32768, 255})
       out.number(value);
     MsvcRandom random;
     random.seed(3);
-    for (int i = 0; i < 20000; ++i) out.number((random.next() << 17 | random.next() << 2) >> (random.next() % 31));
+    for (int i = 0; i < 20000; ++i)
+      out.number((random.next() << 17 | random.next() << 2) >> (random.next() % 31));
   }
   expectReadsLikeAtoi(written);
   expectReadsLikeAtoi(written + "12");  // the last number without its comma
-  for (const char* odd : {"", ",", "-,", "+5,", "  \n-3,", "12a,4", "1 2,", "99999999999,", "-99999999999,", "--1,",
-                          "0000000000012,", "5;6,7", "\xff\x80,9,"})
+  for (const char* odd : {"", ",", "-,", "+5,", "  \n-3,", "12a,4", "1 2,", "99999999999,",
+                          "-99999999999,", "--1,", "0000000000012,", "5;6,7", "\xff\x80,9,"})
     expectReadsLikeAtoi(odd);
 }
 

@@ -17,7 +17,9 @@ std::string samplePackText() {
 }
 
 // The sample names a texture "soundtrack_1": the tracker block is the one at the end.
-std::size_t trackerStart(const std::string& text) { return text.size() - 40'106; }
+std::size_t trackerStart(const std::string& text) {
+  return text.size() - 40'106;
+}
 
 bool reads(std::string_view text, std::string* message = nullptr) {
   PackContents contents;
@@ -42,7 +44,8 @@ class PackRobustness : public ::testing::Test {
   bool load(const std::string& text) {
     const std::filesystem::path path = folder_.path() / "damaged.tsc";
     testing::writeFile(path, text);
-    PackLoad load = loadPack(project_.project, path, {.regenerateTextures = false, .afterTexture = {}});
+    PackLoad load =
+        loadPack(project_.project, path, {.regenerateTextures = false, .afterTexture = {}});
     if (load.status.ok()) return true;
     EXPECT_NE(load.status.message.find("damaged.tsc"), std::string::npos) << load.status.message;
     EXPECT_EQ(project_.packText(), before_);
@@ -62,8 +65,8 @@ class PackRobustness : public ::testing::Test {
 std::vector<std::size_t> prefixLengths(const std::string& text) {
   const std::size_t secondMaterial = text.find("\n", text.find("mname=")) + 1;
   const std::size_t tracker = trackerStart(text);
-  std::vector<std::pair<std::size_t, std::size_t>> everyByte = {{0, secondMaterial}, {tracker - 8, tracker + 16},
-                                                                 {text.size() - 16, text.size()}};
+  std::vector<std::pair<std::size_t, std::size_t>> everyByte = {
+      {0, secondMaterial}, {tracker - 8, tracker + 16}, {text.size() - 16, text.size()}};
   for (const char* key : {"section:rendersettings_", "section:texturedata_"}) {
     const std::size_t at = text.find(key);
     everyByte.emplace_back(at - 8, at + 48);
@@ -86,7 +89,8 @@ TEST_F(PackRobustness, PrefixesReadOrFailWithAMessage) {
     std::string message;
     const bool ok = reads(std::string_view(text).substr(0, length), &message);
     // Only a pack whose texture section is complete reads: without a tracker, or with all of it.
-    EXPECT_EQ(ok, length >= texturesEnd && length <= tracker + 5) << "length " << length << ": " << message;
+    EXPECT_EQ(ok, length >= texturesEnd && length <= tracker + 5)
+        << "length " << length << ": " << message;
     if (!ok) ASSERT_FALSE(message.empty());
   }
   EXPECT_TRUE(reads(text));
@@ -106,7 +110,8 @@ TEST_F(PackRobustness, FlippedBytesEitherLoadOrLeaveTheProject) {
   for (int trial = 0; trial < 100; ++trial) {
     std::string damaged = text;
     for (int flips = 1 + random.next() % 4; flips > 0; --flips) {
-      const std::size_t at = (static_cast<std::size_t>(random.next()) << 15 | random.next()) % textPart;
+      const std::size_t at =
+          (static_cast<std::size_t>(random.next()) << 15 | random.next()) % textPart;
       damaged[at] = static_cast<char>(random.next());
     }
     if (load(damaged)) SetUp();  // a load that worked replaced the project: start again
@@ -125,13 +130,14 @@ TEST_F(PackRobustness, CountsBeyondTheirTablesFailNamingTheProblem) {
     const char* value;
     const char* problem;
   };
-  for (const Case& c : {Case{geometry, "65", "scene count 65 is outside 1..64"},
-                        Case{geometry, "0", "scene count 0 is outside 1..64"},
-                        Case{geometry, "-1", "scene count -1 is outside 1..64"},
-                        Case{objects, "256", "scene 0: object count 256 is outside 0..255"},
-                        Case{objects, "-1", "scene 0: object count -1 is outside 0..255"},
-                        Case{modifiers, "65", "scene 0, object 0: modifier count 65 is outside 0..64"},
-                        Case{modifiers, "-1", "scene 0, object 0: modifier count -1 is outside 0..64"}}) {
+  for (const Case& c :
+       {Case{geometry, "65", "scene count 65 is outside 1..64"},
+        Case{geometry, "0", "scene count 0 is outside 1..64"},
+        Case{geometry, "-1", "scene count -1 is outside 1..64"},
+        Case{objects, "256", "scene 0: object count 256 is outside 0..255"},
+        Case{objects, "-1", "scene 0: object count -1 is outside 0..255"},
+        Case{modifiers, "65", "scene 0, object 0: modifier count 65 is outside 0..64"},
+        Case{modifiers, "-1", "scene 0, object 0: modifier count -1 is outside 0..64"}}) {
     std::string damaged = text;
     damaged.replace(c.at, 1, c.value);
     const std::filesystem::path path = folder_.path() / "counts.tsc";
@@ -162,8 +168,8 @@ TEST_F(PackRobustness, PacksBeyondAMillionBytesLoadWhole) {
 
 TEST_F(PackRobustness, MissingSectionsFailNamingThem) {
   const std::string text = samplePackText();
-  for (const char* key : {"fontname:", "section:geometry", "section:materials", "mname=", "section:rendersettings",
-                          "camera_", "section:texturedata"}) {
+  for (const char* key : {"fontname:", "section:geometry", "section:materials",
+                          "mname=", "section:rendersettings", "camera_", "section:texturedata"}) {
     std::string damaged = text;
     const std::size_t at = damaged.find(key);
     damaged[at] = '#';

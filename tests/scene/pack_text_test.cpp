@@ -30,11 +30,14 @@ TEST_F(PackTest, FreshProjectIsWrittenInTheStoredLayout) {
   const std::string text = p.packText();
   const std::string geometry =
       "fontname:[micra.wbmp]\nsection:geometry_\n1,\n1,\n"
-      "1,\n1,\n0,\n0,\n32,\n32,\n0,\n64,\n0,\n64,\n0,\n64,\n0,\n0,\n128,\n0,\n128,\n0,\n128,\n0,\n0,\n\n0,\n\n0,\n\n"
+      "1,\n1,\n0,\n0,\n32,\n32,\n0,\n64,\n0,\n64,\n0,\n64,\n0,\n0,\n128,\n0,\n128,\n0,\n128,\n0,"
+      "\n0,\n\n0,\n\n0,\n\n"
       "\n0,\n\n\nclones\n0,0,0,0,\nsection:materials_\n0,0,0,0,0,0,0,0,0,255,1,0,0,0,0,0,mname=;\n";
   EXPECT_EQ(text.substr(0, geometry.size()), geometry);
-  EXPECT_NE(text.find("section:rendersettings_\ncamera_\n64,0,0,0,0,0,100,0,\n"), std::string::npos);
-  EXPECT_NE(text.find("section:texturedata_\n1,texture generation log\ntsize=32;"), std::string::npos);
+  EXPECT_NE(text.find("section:rendersettings_\ncamera_\n64,0,0,0,0,0,100,0,\n"),
+            std::string::npos);
+  EXPECT_NE(text.find("section:texturedata_\n1,texture generation log\ntsize=32;"),
+            std::string::npos);
 
   const std::size_t track = text.find("track_");
   ASSERT_NE(track, std::string::npos);
@@ -174,7 +177,7 @@ TEST_F(PackTest, PreSavePassClearsWhatTheCloneExpansionMade) {
     scene.modifiers[j] = scene.modifiers[0];
     scene.modifiers[j].entries[0].p1 = 5;
   }
-  scene.modifiers[2].count = 3;  // one entry of its own behind the copied ones
+  scene.modifiers[2].count = 3;    // one entry of its own behind the copied ones
   scene.clones[3] = {6, 1, 0, 0};  // a group keeps the member's record
   scene.objects[4].sizeX = 99;
   scene.modifiers[3].count = 1;

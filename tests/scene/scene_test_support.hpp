@@ -42,8 +42,9 @@ inline std::string printableExceptSemicolon() {
 }
 
 inline Modifier modifier(int p1, int p2, int p3, int p4, int p5, int code) {
-  return {static_cast<std::int16_t>(p1), static_cast<std::int16_t>(p2), static_cast<std::int16_t>(p3),
-          static_cast<std::int16_t>(p4), static_cast<std::int16_t>(p5), static_cast<std::uint8_t>(code)};
+  return {static_cast<std::int16_t>(p1), static_cast<std::int16_t>(p2),
+          static_cast<std::int16_t>(p3), static_cast<std::int16_t>(p4),
+          static_cast<std::int16_t>(p5), static_cast<std::uint8_t>(code)};
 }
 
 // Three scenes (the middle one empty), materials, cameras, textures and tracker rows with values
@@ -54,12 +55,14 @@ inline void fillSampleProject(TestProject& p) {
   s.sceneCount = 3;
   Scene& first = p.scene(0);
   first.objectCount = 4;
-  first.objects[0] = {-32768, 32767, -1, -300, 32767, -32768, 21, 255, 0, 255, 7, 254, 255, 6, 5, 3, 2};
+  first.objects[0] = {-32768, 32767, -1,  -300, 32767, -32768, 21, 255, 0,
+                      255,    7,     254, 255,  6,     5,      3,  2};
   first.objects[1] = {32767, -32768, 0, 255, 256, -256, 20, 1, 2, 3, 4, 5, 6, 1, 2, 0, 1};
   first.objects[2] = {127, -129, 300, -1, 0, 1, 8, 32, 32, 1, 1, 0, 9, 0, 0, 1, 1};
   first.objects[3].texture = 250;
   first.modifiers[0].count = 64;
-  for (int k = 0; k < 64; ++k) first.modifiers[0].entries[k] = modifier(-32768 + k, 32767 - k, -k, k * 500, -k * 511, k);
+  for (int k = 0; k < 64; ++k)
+    first.modifiers[0].entries[k] = modifier(-32768 + k, 32767 - k, -k, k * 500, -k * 511, k);
   first.modifiers[2].count = 2;
   first.modifiers[2].entries[0] = modifier(-1, -2, -3, -4, -5, 62);
   first.modifiers[2].entries[1] = modifier(1, 2, 3, 4, 5, 255);
@@ -121,13 +124,17 @@ inline void expectSameStoredProject(const TestProject& a, const TestProject& b) 
       EXPECT_EQ(sx.objects[i], sy.objects[i]) << "scene " << s << " object " << i;
       EXPECT_EQ(sx.clones[i], sy.clones[i]) << "scene " << s << " object " << i;
       ASSERT_EQ(sx.modifiers[i].count, sy.modifiers[i].count);
-      for (int k = 0; k < sx.modifiers[i].count; ++k) EXPECT_EQ(sx.modifiers[i].entries[k], sy.modifiers[i].entries[k]);
+      for (int k = 0; k < sx.modifiers[i].count; ++k)
+        EXPECT_EQ(sx.modifiers[i].entries[k], sy.modifiers[i].entries[k]);
     }
   }
-  for (int m = 0; m < kMaterialCount; ++m) EXPECT_EQ(x.materials[m], y.materials[m]) << "material " << m;
-  for (int c = 0; c < kPackCameraSlots; ++c) EXPECT_EQ(x.cameras[c], y.cameras[c]) << "camera " << c;
+  for (int m = 0; m < kMaterialCount; ++m)
+    EXPECT_EQ(x.materials[m], y.materials[m]) << "material " << m;
+  for (int c = 0; c < kPackCameraSlots; ++c)
+    EXPECT_EQ(x.cameras[c], y.cameras[c]) << "camera " << c;
   for (int t = 0; t < kPackTextureEntries; ++t)
-    EXPECT_EQ(textureText(a.textures->slots[t]), textureText(b.textures->slots[t])) << "texture " << t;
+    EXPECT_EQ(textureText(a.textures->slots[t]), textureText(b.textures->slots[t]))
+        << "texture " << t;
   EXPECT_EQ(a.tracker, b.tracker);
 }
 

@@ -34,7 +34,8 @@ TEST_F(SmallFiles, SceneLayerMovesAScenesObjectsModifiersAndFirstCloneCoefficien
   for (int i = 0; i < source.objectCount; ++i) {
     EXPECT_EQ(target.objects[i], source.objects[i]);
     ASSERT_EQ(target.modifiers[i].count, source.modifiers[i].count);
-    for (int k = 0; k < source.modifiers[i].count; ++k) EXPECT_EQ(target.modifiers[i].entries[k], source.modifiers[i].entries[k]);
+    for (int k = 0; k < source.modifiers[i].count; ++k)
+      EXPECT_EQ(target.modifiers[i].entries[k], source.modifiers[i].entries[k]);
     EXPECT_EQ(target.clones[i].cloneCount, source.clones[i].cloneCount);
     EXPECT_EQ(target.clones[i].cloneType, source.clones[i].cloneType);
     EXPECT_EQ(target.clones[i].cloneCoeff1, source.clones[i].cloneCoeff1);
@@ -53,7 +54,8 @@ TEST_F(SmallFiles, SceneLayerLayout) {
   scene.modifiers[0].entries[0] = testing::modifier(1, -2, 3, -4, 5, 6);
   scene.clones[0] = {2, 3, -4, 99};
   EXPECT_EQ(sceneLayerText(scene),
-            "1,\n1,\n1,\n0,\n0,\n32,\n32,\n0,\n64,\n0,\n64,\n0,\n64,\n0,\n0,\n128,\n0,\n128,\n0,\n128,\n0,\n0,\n\n0,\n\n0,\n\n"
+            "1,\n1,\n1,\n0,\n0,\n32,\n32,\n0,\n64,\n0,\n64,\n0,\n64,\n0,\n0,\n128,\n0,\n128,\n0,"
+            "\n128,\n0,\n0,\n\n0,\n\n0,\n\n"
             "\n1,1,-2,3,-4,5,6,\n\nclones\n3,2,-4,\n");  // count, type, first coefficient
 }
 
@@ -72,14 +74,17 @@ TEST_F(SmallFiles, MaterialFileIsOneLineForTheCurrentMaterial) {
   ASSERT_TRUE(saveMaterial(s, file("m.tmt")).ok());
   std::string text;
   ASSERT_TRUE(readWholeFile(file("m.tmt"), text).ok());
-  EXPECT_EQ(text, "255,0,-1,64,32,16,3,2,1,0,-5,-100000,9,255,255,253,mname=" + testing::printableExceptSemicolon() + ";\n");
+  EXPECT_EQ(text, "255,0,-1,64,32,16,3,2,1,0,-5,-100000,9,255,255,253,mname=" +
+                      testing::printableExceptSemicolon() + ";\n");
 
   s.currentMaterial = 200;
   ASSERT_TRUE(loadMaterial(s, file("m.tmt")).ok());
   EXPECT_EQ(s.materials[200], s.materials[0]);
   EXPECT_EQ(s.materials[201], Material{});
 
-  ASSERT_TRUE(writeFileAtomically(file("semi.tmt"), "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,mname=a;b;\n").ok());
+  ASSERT_TRUE(
+      writeFileAtomically(file("semi.tmt"), "1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,mname=a;b;\n")
+          .ok());
   ASSERT_TRUE(loadMaterial(s, file("semi.tmt")).ok());
   EXPECT_EQ(s.materials[200].name, "a");  // a name ends at its first ";"
   EXPECT_EQ(s.materials[200].surface.diffuse.r, 1 / 64.0f);

@@ -35,8 +35,8 @@ TEST(UndoSnapshots, UndoStepsBackOneSnapshotAtATimeAndStopsAtTheFirst) {
   p.undo.take(s);
   ASSERT_TRUE(createObject(p.project, objtype::Torus));  // snapshot 2
   s.activeModifiers().count = 3;
-  p.undo.take(s);                                        // 3, as an applied value takes
-  ASSERT_TRUE(copyObject(p.project));                    // 4
+  p.undo.take(s);                      // 3, as an applied value takes
+  ASSERT_TRUE(copyObject(p.project));  // 4
   s.currentModifier = 2;
   ASSERT_EQ(s.activeScene().objectCount, 3);
 
