@@ -228,7 +228,7 @@ void applyTextureMaterialAutofocus(Project& project) {
   SceneStore& store = project.scenes;
   if (!store.textureMaterialAutofocus || !hasCurrentObject(store.activeScene())) return;
   const SceneObject& o = store.activeObject();
-  store.currentMaterial = o.material;
+  if (o.material < kMaterialCount) store.currentMaterial = o.material;
   if (project.textures.current != o.texture) selectTexture(project.textures, o.texture);
 }
 

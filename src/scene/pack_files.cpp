@@ -43,7 +43,7 @@ void resetSelection(SceneStore& scenes) {
   scenes.liveCamera = scenes.cameras[0];
   scenes.currentScene = 0;
   scenes.currentMaterial = 0;
-  for (Scene& scene : scenes.scenes) limitCurrentObject(scene);
+  limitCurrentObjects(scenes);
   selectLastModifier(scenes);
   scenes.controlPickArmed = false;
 }

@@ -29,7 +29,8 @@ void usedRanges(const SceneStore& store, int& materialEnd, int& textureEnd) {
     }
   }
   materialEnd = material + 1;
-  for (int m = 0; m < materialEnd; ++m) {
+  // An object's material field can name 255, one past the last slot.
+  for (int m = 0; m < std::min(materialEnd, kMaterialCount); ++m) {
     const Material& mat = store.materials[m];
     texture = std::max({texture, mat.displaceMap, int{mat.stage1Texture}, int{mat.stage2Texture}});
   }

@@ -56,7 +56,8 @@ int highestReferencedTexture(const SceneStore& store) {
     texture = std::max<int>(texture, scene.objects[i].texture);
     material = std::max<int>(material, scene.objects[i].material);
   });
-  for (int m = 0; m <= material; ++m) {
+  // An object's material field can name 255, one past the last slot.
+  for (int m = 0; m <= std::min(material, kMaterialCount - 1); ++m) {
     const Material& mat = store.materials[m];
     texture = std::max({texture, int{mat.stage1Texture}, int{mat.stage2Texture}, mat.displaceMap});
   }

@@ -14,6 +14,10 @@ inline void limitCurrentObject(Scene& scene) {
     scene.currentObject = static_cast<std::uint8_t>(std::max(scene.objectCount - 1, 0));
 }
 
+inline void limitCurrentObjects(SceneStore& store) {
+  for (Scene& scene : store.scenes) limitCurrentObject(scene);
+}
+
 // currentModifier becomes the last modifier of the current object (-1 when it has none).
 inline void selectLastModifier(SceneStore& store) {
   store.currentModifier = store.activeModifiers().count - 1;

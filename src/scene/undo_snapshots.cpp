@@ -68,7 +68,7 @@ bool UndoSnapshots::undo(SceneStore& store, Status* failure) {
   --store.snapshotCounter;
   applyGeometry(read, store);
   store.currentScene = std::min<int>(store.currentScene, store.sceneCount - 1);
-  limitCurrentObject(store.activeScene());
+  limitCurrentObjects(store);
   store.currentModifier = std::min(store.currentModifier, store.activeModifiers().count - 1);
   return true;
 }

@@ -32,8 +32,8 @@ class UndoSnapshots {
   }
 
   // With a counter above 1: steps back one snapshot and reads its geometry. The current scene
-  // stays (limited to the scenes that exist), its current object is limited to its count and
-  // currentModifier to the current object's list. A snapshot that cannot be read changes
+  // stays (limited to the scenes that exist), every scene's current object is limited to its count
+  // and currentModifier to the current object's list. A snapshot that cannot be read changes
   // nothing, the counter included. Returns false when there was nothing to undo or it failed.
   bool undo(SceneStore& store, Status* failure = nullptr);
 

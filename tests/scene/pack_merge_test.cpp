@@ -81,6 +81,15 @@ TEST_F(PackMerge, ScenesAndSlotsThatDoNotFitAreDropped) {
   EXPECT_EQ(current_.scenes->materials[254].name, "last material that fits");
 }
 
+TEST_F(PackMerge, AMaterialIndexOfTheLoadedPackBeyondTheTableLeavesNoRoom) {
+  testing::TestProject pack;
+  pack.scene(0).objects[0].material = 255;
+  ASSERT_TRUE(savePack(pack.project, folder_.path() / "full.tsc").ok());
+  ASSERT_TRUE(mergePack(current_.project, folder_.path() / "full.tsc").status.ok());
+  EXPECT_EQ(current_.scenes->materials[0].name, "");  // the loaded pack's material 0 stays
+  EXPECT_EQ(current_.scenes->sceneCount, 2);
+}
+
 TEST_F(PackMerge, CancelledOrFailedMergeChangesNothing) {
   const std::string before = current_.packText();
   EXPECT_TRUE(mergePack(current_.project, std::nullopt).status.ok());

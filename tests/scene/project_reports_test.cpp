@@ -33,6 +33,9 @@ TEST(TexturesPack, WritesEveryTextureUpToTheHighestReferencedOneIncluded) {
   text.commands[2] = {texop::Blur, {3, 4, 99}, ""};
   text.stageCount = 3;
   EXPECT_EQ(highestReferencedTexture(s), 3);
+  scene.objects[0].material = 255;  // names no slot: every material counts, material 2 too
+  EXPECT_EQ(highestReferencedTexture(s), 200);
+  scene.objects[0].material = 0;
   EXPECT_EQ(texturesPackText(s, p.textures->slots),
             "1,0,1,1,0,1,1,0,1,3,1,8,15,10,20,14,65,-61,-87,0,23,3,4,");
 }
