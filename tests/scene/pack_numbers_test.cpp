@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <cmath>
 
 #include "core/crt_text.hpp"
 #include "core/msvc_random.hpp"
@@ -57,16 +56,6 @@ TEST(PackNumbers, SizeAndPositionEncodings) {
   // Numbers no writer makes keep the low 16 bits.
   EXPECT_EQ(decodeSize(INT_MAX, INT_MAX), static_cast<std::int16_t>(0xFEFF));
   EXPECT_EQ(decodePosition(INT_MIN, -1), static_cast<std::int16_t>(0x7FFF));
-}
-
-TEST(PackNumbers, RoundingAndTruncationSaturate) {
-  EXPECT_EQ(truncateToInt(-2.9), -2);
-  EXPECT_EQ(roundToInt(28.999999999999996), 29);
-  EXPECT_EQ(roundToInt(-0.5), -1);
-  EXPECT_EQ(roundToInt(2.5), 3);
-  EXPECT_EQ(truncateToInt(1e300), INT_MAX);
-  EXPECT_EQ(truncateToInt(-1e300), INT_MIN);
-  EXPECT_EQ(truncateToInt(std::nan("")), 0);
 }
 
 }  // namespace

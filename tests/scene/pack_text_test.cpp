@@ -141,28 +141,6 @@ TEST_F(PackTest, LoadingResetsTheSelectionAndStartsUndoAtOne) {
   EXPECT_EQ(p.textures->current, 253);
 }
 
-TEST_F(PackTest, RegenerationHookSeesEverySlotWithCommands) {
-  TestProject from;
-  testing::fillSampleProject(from);
-  ASSERT_TRUE(savePack(from.project, file("sample.tsc")).ok());
-  TestProject p;
-  std::vector<int> seen;
-  PackLoadOptions options;
-  options.afterTexture = [&](int slot) {
-    EXPECT_EQ(p.textures->current, slot);
-    seen.push_back(slot);
-  };
-  ASSERT_TRUE(loadPack(p.project, file("sample.tsc"), options).status.ok());
-  EXPECT_EQ(seen, (std::vector<int>{0, 253}));
-}
-
-TEST_F(PackTest, SaveFailureIsReported) {
-  TestProject p;
-  Status failed = savePack(p.project, folder_.path() / "missing" / "x.tsc");
-  EXPECT_FALSE(failed.ok());
-  EXPECT_NE(failed.message.find("x.tsc"), std::string::npos);
-}
-
 TEST_F(PackTest, PreSavePassClearsWhatTheCloneExpansionMade) {
   TestProject p;
   Scene& scene = p.scene(0);
