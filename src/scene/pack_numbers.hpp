@@ -5,7 +5,7 @@
 // and then move just past the next ",", so line breaks and blank lines between values do not
 // matter.
 
-#include <bit>
+#include <array>
 #include <charconv>
 #include <cstdint>
 #include <cstring>
@@ -13,6 +13,31 @@
 #include <string_view>
 
 namespace tess {
+
+// The text of every number in -1024..1023 with its ",", eight bytes a number: most values of a
+// pack are small, and copying eight bytes is quicker than formatting them.
+struct SmallNumberTable {
+  static constexpr int kLowest = -1024;
+  static constexpr int kCount = 2048;
+  std::array<std::array<char, 8>, kCount> text{};
+  std::array<std::uint8_t, kCount> length{};
+
+  constexpr SmallNumberTable() {
+    for (int k = 0; k < kCount; ++k) {
+      const int value = k + kLowest;
+      char digits[8]{};
+      int n = 0;
+      for (int rest = value < 0 ? -value : value; n == 0 || rest > 0; rest /= 10)
+        digits[n++] = static_cast<char>('0' + rest % 10);
+      int at = 0;
+      if (value < 0) text[k][at++] = '-';
+      while (n > 0) text[k][at++] = digits[--n];
+      text[k][at++] = ',';
+      length[k] = static_cast<std::uint8_t>(at);
+    }
+  }
+};
+inline constexpr SmallNumberTable kSmallNumbers;
 
 // Collects text in a block buffer that goes to the string in large pieces: a full pack writes
 // millions of numbers, and appending each to the string on its own costs more than formatting it.
@@ -26,6 +51,12 @@ class TextWriter {
   // value in decimal, then ",".
   void number(int value) {
     if (used_ > kBlockBytes - 12) flush();
+    const auto small = static_cast<unsigned>(value - SmallNumberTable::kLowest);
+    if (small < SmallNumberTable::kCount) {
+      std::memcpy(buffer_ + used_, kSmallNumbers.text[small].data(), 8);
+      used_ += kSmallNumbers.length[small];
+      return;
+    }
     char* end = std::to_chars(buffer_ + used_, buffer_ + used_ + 11, value).ptr;
     *end++ = ',';
     used_ = static_cast<std::size_t>(end - buffer_);
@@ -106,30 +137,21 @@ class NumberCursor {
   // The number at the current position (0 when there is none); then just past the next ",", or
   // the end of the text when there is no further ",".
   int next() {
-    if constexpr (std::endian::native == std::endian::little) {
-      // Fast path for what the writer produces, an optional "-", one to eight digits and ",":
-      // the digits are found and converted eight bytes at a time.
-      if (text_.size() - pos_ >= 10) {
-        const char* p = text_.data() + pos_;
-        const bool negative = *p == '-';
-        const char* digits = p + negative;
-        std::uint64_t chunk;
-        std::memcpy(&chunk, digits, 8);
-        // A byte's top bit is set in nonDigit when it lies outside '0'..'9'. Borrows and carries
-        // start only at the first such byte, so the count of leading digits is exact.
-        const std::uint64_t nonDigit =
-            ((chunk - 0x3030303030303030u) | (chunk + 0x4646464646464646u)) & 0x8080808080808080u;
-        const int count = nonDigit ? std::countr_zero(nonDigit) / 8 : 8;
-        if (count > 0 && digits[count] == ',') {
-          // The digits moved to the top bytes, leading bytes zero, then pairwise combined.
-          std::uint64_t v = count == 8 ? chunk
-                                       : (chunk & ((std::uint64_t{1} << (8 * count)) - 1))
-                                             << (8 * (8 - count));
-          v = ((v & 0x0F0F0F0F0F0F0F0Fu) * 2561) >> 8;
-          v = ((v & 0x00FF00FF00FF00FFu) * 6553601) >> 16;
-          v = ((v & 0x0000FFFF0000FFFFu) * 42949672960001u) >> 32;
-          pos_ += negative + count + 1;
-          return negative ? -static_cast<int>(v) : static_cast<int>(v);
+    // Fast path for what the writer produces: an optional "-", one to nine digits and ",".
+    // Twelve bytes left cover all of it, so the bytes need no bounds test of their own.
+    if (text_.size() - pos_ >= 12) {
+      const char* p = text_.data() + pos_;
+      const bool negative = *p == '-';
+      p += negative;
+      unsigned value = static_cast<unsigned>(*p - '0');
+      if (value < 10) {
+        const char* const last = p + 9;
+        unsigned digit;
+        while (++p < last && (digit = static_cast<unsigned>(*p - '0')) < 10)
+          value = value * 10 + digit;
+        if (*p == ',') {
+          pos_ = static_cast<std::size_t>(p + 1 - text_.data());
+          return negative ? -static_cast<int>(value) : static_cast<int>(value);
         }
       }
     }

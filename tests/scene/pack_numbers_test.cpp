@@ -43,6 +43,19 @@ TEST(PackNumbers, CursorReadsAsAtoiDoes) {
     expectReadsLikeAtoi(odd);
 }
 
+TEST(PackNumbers, WriterFormatsAsItoaDoes) {
+  std::vector<int> values = {INT_MIN, INT_MAX, -100000, 99999};
+  for (int value = -1100; value <= 1100; ++value) values.push_back(value);
+  std::string expected;
+  for (int value : values) expected += itoa10(value) + ",";
+  const std::string written = writtenText([&](TextWriter& out) {
+    for (int value : values) out.number(value);
+    out.put('\n');
+    out.text(std::string(40000, 'x'));  // longer than the writer's block
+  });
+  EXPECT_EQ(written, expected + "\n" + std::string(40000, 'x'));
+}
+
 TEST(PackNumbers, SizeAndPositionEncodings) {
   for (int value = -32768; value <= 32767; ++value) {
     const auto v = static_cast<std::int16_t>(value);
