@@ -51,7 +51,8 @@ class TextWriter {
   // value in decimal, then ",".
   void number(int value) {
     if (used_ > kBlockBytes - 12) flush();
-    const auto small = static_cast<unsigned>(value - SmallNumberTable::kLowest);
+    const unsigned small =
+        static_cast<unsigned>(value) - static_cast<unsigned>(SmallNumberTable::kLowest);
     if (small < SmallNumberTable::kCount) {
       std::memcpy(buffer_ + used_, kSmallNumbers.text[small].data(), 8);
       used_ += kSmallNumbers.length[small];
