@@ -155,7 +155,7 @@ void writeTexturePackSection(const std::vector<Texture>& slots, std::string& out
 }
 
 Status readTexturePackSection(std::string_view text, std::size_t start, std::vector<Texture>& slots,
-                              std::vector<std::string>& unknownLines) {
+                              std::vector<std::string>& unknownLines, std::size_t* sectionEnd) {
   std::size_t pos = start;
   for (int t = 0; t < kPackTextureEntries; ++t) {
     const std::string slot = "texture slot " + itoa10(t) + ": ";
@@ -171,6 +171,7 @@ Status readTexturePackSection(std::string_view text, std::size_t start, std::vec
     if (end == kNotFound) return Status::failure(slot + "the entry has no \"end\"");
     pos = end + 3;
   }
+  if (sectionEnd) *sectionEnd = pos;
   return Status::success();
 }
 

@@ -47,8 +47,9 @@ void writeTexturePackSection(const std::vector<Texture>& slots, std::string& out
 // Reads the 254 entries starting at text[start] into slots 0..253 (an entry whose count is below
 // 2 gives an empty texture of its size, type and name). Unknown command lines are appended to
 // unknownLines. On failure the message names the slot and the problem and slots may be partly
-// filled: read into a copy and keep it only on success.
+// filled: read into a copy and keep it only on success. sectionEnd, when given, receives the
+// position just past the last entry's "end".
 Status readTexturePackSection(std::string_view text, std::size_t start, std::vector<Texture>& slots,
-                              std::vector<std::string>& unknownLines);
+                              std::vector<std::string>& unknownLines, std::size_t* sectionEnd = nullptr);
 
 }  // namespace tess
