@@ -10,6 +10,7 @@
 #include "audio/synthesiser.hpp"
 #include "audio/wav_file.hpp"
 #include "cli/arguments.hpp"
+#include "cli/status_report.hpp"
 #include "core/file_io.hpp"
 
 namespace tess::cli {
@@ -38,11 +39,6 @@ const SampleFormat* formatOf(const std::filesystem::path& input) {
   for (const SampleFormat& format : kFormats)
     if (input.extension() == format.extension) return &format;
   return nullptr;
-}
-
-bool report(const Status& status, std::ostream& err) {
-  if (!status.ok()) err << status.message << "\n";
-  return status.ok();
 }
 
 struct SampleRequest {

@@ -6,6 +6,7 @@
 
 #include "cli/arguments.hpp"
 #include "cli/png_file.hpp"
+#include "cli/status_report.hpp"
 #include "core/file_io.hpp"
 #include "core/folders.hpp"
 #include "texture/interpreter.hpp"
@@ -32,11 +33,6 @@ bool loadFont(const Arguments& arguments, TextureStore& store, std::ostream& err
   }
   loadBitmapFont(dataFolder() / "micra.wbmp", store.font);
   return true;
-}
-
-bool report(const Status& status, std::ostream& err) {
-  if (!status.ok()) err << status.message << "\n";
-  return status.ok();
 }
 
 }  // namespace

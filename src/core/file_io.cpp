@@ -6,8 +6,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 namespace tess {
 
@@ -41,15 +39,34 @@ mode_t modeForReplacement(const std::filesystem::path& path) {
 }  // namespace
 
 Status readWholeFile(const std::filesystem::path& path, std::string& contents) {
-  std::error_code error;
-  if (std::filesystem::is_directory(path, error))
-    return Status::failure("'" + path.string() + "': cannot read: is a folder");
-  std::ifstream file(path, std::ios::binary);
-  if (!file) return systemFailure(path, "cannot open", errno);
-  std::ostringstream buffer;
-  buffer << file.rdbuf();
-  if (file.bad()) return systemFailure(path, "cannot read", errno);
-  contents = std::move(buffer).str();
+  int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return systemFailure(path, "cannot open", errno);
+  struct stat info{};
+  if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+    int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
+    ::close(fd);
+    return systemFailure(path, "cannot read", error);
+  }
+  // Read straight into the result; the size is only a hint, so files that grow or shrink while
+  // being read still come back whole.
+  std::string data;
+  data.resize(static_cast<std::size_t>(info.st_size) + 1);
+  std::size_t filled = 0;
+  for (;;) {
+    if (filled == data.size()) data.resize(data.size() * 2 + 4096);
+    ssize_t got = ::read(fd, data.data() + filled, data.size() - filled);
+    if (got < 0 && errno == EINTR) continue;
+    if (got < 0) {
+      int error = errno;
+      ::close(fd);
+      return systemFailure(path, "cannot read", error);
+    }
+    if (got == 0) break;
+    filled += static_cast<std::size_t>(got);
+  }
+  ::close(fd);
+  data.resize(filled);
+  contents = std::move(data);
   return Status::success();
 }
 
