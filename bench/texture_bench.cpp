@@ -2,6 +2,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <memory>
 
@@ -12,31 +14,49 @@
 namespace tess {
 namespace {
 
-// Ten commands from the implemented operations, alternating so that every stage changes.
-std::unique_ptr<TextureStore> storeWithTenCommands(int size) {
+// A texture of ten commands at the given size, regenerated once.
+std::unique_ptr<TextureStore> storeWithCommands(int size, const std::array<TextureCommand, 10>& commands) {
   auto store = std::make_unique<TextureStore>();
   Texture& texture = store->currentTexture();
   texture.size = size;
-  const int ops[] = {texop::ClearAlfa, texop::Invert,     texop::CopyBlueToAlfa, texop::InvertAlfa, texop::Invert,
-                     texop::ClearRGB,  texop::InvertAlfa, texop::Invert,         texop::Empty,      texop::ClearAlfa};
-  for (int k = 0; k < 10; ++k) texture.commands[k + 1].op = ops[k];
+  std::copy(commands.begin(), commands.end(), texture.commands.begin() + 1);
   texture.stageCount = 11;
   selectTexture(*store, 0);
   return store;
 }
 
-void BM_RegenerateTenCommands(benchmark::State& state) {
-  const int size = static_cast<int>(state.range(0));
-  auto store = storeWithTenCommands(size);
+TextureCommand command(int op, OpParams params = {}) { return TextureCommand{op, params, {}}; }
+
+// Channel operations only: what the interpreter itself costs (copies, dispatch).
+const std::array<TextureCommand, 10> kChannelCommands = {
+    command(texop::ClearAlfa), command(texop::Invert),     command(texop::CopyBlueToAlfa), command(texop::InvertAlfa),
+    command(texop::Invert),    command(texop::ClearRGB),   command(texop::InvertAlfa),     command(texop::Invert),
+    command(texop::Empty),     command(texop::ClearAlfa)};
+
+// A typical texture: pattern generators, a mix, a blur, distortion and colour work.
+const std::array<TextureCommand, 10> kTypicalCommands = {
+    command(texop::Plasm, {255, 0, 255, 0}),      command(texop::Cells, {166, 233, 166, 233}),
+    command(texop::Mixer, {1, 2, 128, 128, 4}),   command(texop::Blur, {1, 0}),
+    command(texop::Twirl, {128, 128, 160, 192, 64}), command(texop::ScaleColor, {255, 128, 40}),
+    command(texop::Emboss),                       command(texop::Mixer, {7, 5, 128, 128, 0}),
+    command(texop::SinColor, {128, 128, 128, 128}), command(texop::ClearAlfa)};
+
+void regenerate(benchmark::State& state, const std::array<TextureCommand, 10>& commands) {
+  auto store = storeWithCommands(static_cast<int>(state.range(0)), commands);
   for (auto _ : state) {
     regenerateTexture(*store);
     benchmark::DoNotOptimize(store->stage(10)[0]);
   }
 }
-BENCHMARK(BM_RegenerateTenCommands)->Arg(256)->Arg(1024)->Unit(benchmark::kMillisecond);
+
+void BM_RegenerateTenChannelCommands(benchmark::State& state) { regenerate(state, kChannelCommands); }
+BENCHMARK(BM_RegenerateTenChannelCommands)->Arg(256)->Arg(1024)->Unit(benchmark::kMillisecond);
+
+void BM_RegenerateTenTypicalCommands(benchmark::State& state) { regenerate(state, kTypicalCommands); }
+BENCHMARK(BM_RegenerateTenTypicalCommands)->Arg(256)->Arg(1024)->Unit(benchmark::kMillisecond);
 
 void BM_StageCopy1024(benchmark::State& state) {
-  auto store = storeWithTenCommands(1024);
+  auto store = storeWithCommands(1024, kChannelCommands);
   for (auto _ : state) {
     copyStage(store->stage(2), store->stage(1), 1024);
     benchmark::ClobberMemory();
