@@ -214,21 +214,21 @@ void applyDeformEntry(int code, const Entry& e, bool inside, const SceneObject& 
     case 21: p.py *= A; break;
     case 22: p.pz *= A; break;
     case 23: {
-      const double k = p.py / sizeDivisor(owner.sizeY);
-      p.px = (1 + 33 * A * k) * p.px;
-      p.pz = (1 + 33 * R * k) * p.pz;
+      const double s = sizeDivisor(owner.sizeY), y = p.py;
+      p.px = (1 + 33 * A * y / s) * p.px;
+      p.pz = (1 + 33 * R * y / s) * p.pz;
       break;
     }
     case 24: {
-      const double k = p.px / sizeDivisor(owner.sizeX);
-      p.py = (1 + 33 * A * k) * p.py;
-      p.pz = (1 + 33 * R * k) * p.pz;
+      const double s = sizeDivisor(owner.sizeX), x = p.px;
+      p.py = (1 + 33 * A * x / s) * p.py;
+      p.pz = (1 + 33 * R * x / s) * p.pz;
       break;
     }
     case 25: {
-      const double k = p.pz / sizeDivisor(owner.sizeZ);
-      p.py = (1 + 33 * A * k) * p.py;
-      p.px = (1 + 33 * R * k) * p.px;
+      const double s = sizeDivisor(owner.sizeZ), z = p.pz;
+      p.py = (1 + 33 * A * z / s) * p.py;
+      p.px = (1 + 33 * R * z / s) * p.px;
       break;
     }
     case 26: p.px = p.px + 33 * A * p.py / sizeDivisor(owner.sizeY); break;
