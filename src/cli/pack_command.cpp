@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "cli/arguments.hpp"
+#include "cli/loaded_project.hpp"
 #include "cli/png_file.hpp"
 #include "scene/pack_files.hpp"
 #include "texture/texture_text.hpp"
@@ -19,16 +20,6 @@ namespace {
 
 constexpr std::string_view kUsage =
     "usage: tessarine-cli pack IN.tsc [--info] [--resave OUT.tsc] [--export-textures DIR]\n";
-
-// The stores of one project, on the heap (the texture store alone is about 120 MB of lazily
-// zeroed work areas).
-struct LoadedProject {
-  std::unique_ptr<SceneStore> scenes = std::make_unique<SceneStore>();
-  std::unique_ptr<TextureStore> textures = std::make_unique<TextureStore>();
-  TrackerTable tracker;
-  UndoSnapshots undo;
-  Project project{*scenes, *textures, tracker, undo};
-};
 
 std::string jsonString(std::string_view text) {
   std::string out = "\"";

@@ -1,0 +1,178 @@
+#include "engine/mesh_builder.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/modifier_engine.hpp"
+#include "engine/point_generators.hpp"
+#include "scene/scene_codes.hpp"
+
+namespace tess {
+
+namespace {
+
+bool isCubeType(int type) {
+  return type == objtype::Cube || type == objtype::LandscapeOnCubePlus ||
+         type == objtype::LandscapeOnCubeMinus;
+}
+
+bool isLandscape(int type) {
+  return type == objtype::Landscape || type == objtype::LandscapeOnSphere ||
+         type == objtype::LandscapeOnTube || type == objtype::LandscapeOnCubePlus ||
+         type == objtype::LandscapeOnCubeMinus || type == objtype::LandscapeOnTorus;
+}
+
+double normalScale(int normalMode) {
+  switch (normalMode) {
+    case 1: return 0;
+    case 2: case 4: return -1;
+    default: return 1;
+  }
+}
+
+// Everything one grid (one face) of a build reads.
+struct GridJob {
+  const Scene& scene;
+  int index;
+  const SceneObject& object;
+  const MeshInputs& inputs;
+  const ViewTransform& view;
+  MeshBuffers& buffers;
+};
+
+void gridStage(const GridJob& job, const PointGenerator& generator) {
+  const SceneObject& o = job.object;
+  const int segU = o.segU, segV = o.segV, columns = segU + 1;
+  const bool post = o.type == objtype::Postprocessor;
+  std::fill(job.buffers.selection.begin(), job.buffers.selection.end(), 1);
+  ModifierPass pass{o, GridCell{0, 0, double(segU), double(segV), nullptr}, job.inputs.time};
+  const double ox = o.posX / 64.0, oy = o.posY / 64.0, oz = o.posZ / 64.0;
+  for (int r = 0; r <= segV; ++r) {
+    for (int c = 0; c <= segU; ++c) {
+      MeshPoint p;
+      p.tu0 = (c * 360.0 / segU) / 360;
+      p.tv0 = (r * 360.0 / segV) / 360;
+      generator.generate(r, c, p);
+      pass.cell.r = r;
+      pass.cell.c = c;
+      pass.cell.weight = &job.buffers.selection[r * kGridSide + c];
+      if (post) {
+        applyModifiers(job.scene.modifiers[job.index], o, false, pass, p);
+        p.px += ox;
+        p.py += oy;
+      } else {
+        p.px *= 1.0 / 64;
+        p.py *= 1.0 / 64;
+        p.pz *= 1.0 / 64;
+        runModifierChain(job.scene, job.index, pass, p);
+        p.px += ox;
+        p.py += oy;
+        p.pz += oz;
+        job.view.apply(p.px, p.py, p.pz);
+      }
+      GridPoint& g = job.buffers.grid[r * columns + c];
+      g.x = p.px;
+      g.y = p.pz;
+      g.z = p.py;
+      g.tu = o.mosaic1 * p.tu0;
+      g.tv = o.mosaic2 * p.tv0;
+    }
+  }
+}
+
+void normalStage(const SceneObject& o, std::vector<GridPoint>& grid) {
+  const int segU = o.segU, segV = o.segV, columns = segU + 1;
+  const double s = normalScale(o.normalMode);
+  for (int r = 0; r < segV; ++r) {
+    for (int c = 0; c < segU; ++c) {
+      GridPoint& a = grid[r * columns + c];
+      const GridPoint& right = grid[r * columns + c + 1];
+      const GridPoint& below = grid[(r + 1) * columns + c];
+      const double d1x = right.x - a.x, d1y = right.y - a.y, d1z = right.z - a.z;
+      const double d2x = below.x - a.x, d2y = below.y - a.y, d2z = below.z - a.z;
+      double nx = d1y * d2z - d1z * d2y, ny = d1z * d2x - d1x * d2z, nz = d1x * d2y - d1y * d2x;
+      const double length = std::sqrt(nx * nx + ny * ny + nz * nz);
+      if (length != 0) {
+        const double k = s / length;
+        nx *= k;
+        ny *= k;
+        nz *= k;
+      }
+      a.nx = nx;
+      a.ny = ny;
+      a.nz = nz;
+    }
+    GridPoint& last = grid[r * columns + segU];
+    const GridPoint& first = grid[r * columns];
+    last.nx = first.nx, last.ny = first.ny, last.nz = first.nz;
+  }
+  for (int c = 0; c <= segU; ++c) {
+    GridPoint& last = grid[segV * columns + c];
+    const GridPoint& first = grid[c];
+    last.nx = first.nx, last.ny = first.ny, last.nz = first.nz;
+  }
+}
+
+MeshVertex toVertex(const GridPoint& g) {
+  return MeshVertex{float(g.x),  float(g.y),  float(g.z), float(g.nx), float(g.ny),
+                    float(g.nz), kMeshDiffuse, float(g.tu), float(g.tv)};
+}
+
+// Emits A, B, C, B, D, C for every cell, row by row, from vertex index first.
+void triangleStage(const SceneObject& o, const std::vector<GridPoint>& grid, MeshVertex* out) {
+  const int segU = o.segU, segV = o.segV, columns = segU + 1;
+  for (int r = 0; r < segV; ++r) {
+    for (int c = 0; c < segU; ++c) {
+      const MeshVertex a = toVertex(grid[r * columns + c]);
+      const MeshVertex b = toVertex(grid[r * columns + c + 1]);
+      const MeshVertex cc = toVertex(grid[(r + 1) * columns + c]);
+      const MeshVertex d = toVertex(grid[(r + 1) * columns + c + 1]);
+      *out++ = a;
+      *out++ = b;
+      *out++ = cc;
+      *out++ = b;
+      *out++ = d;
+      *out++ = cc;
+    }
+  }
+}
+
+}  // namespace
+
+void buildMesh(const SceneStore& scenes, int index, const MeshInputs& inputs,
+               MeshBuffers& buffers) {
+  buffers.vertexCount = 0;
+  buffers.triangleCount = 0;
+  const Scene& scene = scenes.activeScene();
+  const SceneObject& o = scene.objects[index];
+  if (!typeHasGeometry(o.type) || o.segU == 0 || o.segV == 0) return;
+
+  const int cells = o.segU * o.segV;
+  const int faces = isCubeType(o.type) ? 6 : 1;
+  const std::size_t needed = static_cast<std::size_t>(6) * cells * faces;
+  if (buffers.vertices.size() < needed) buffers.vertices.resize(needed);
+
+  // Material 255 does not exist: its landscape has no height map.
+  const Material* material = o.material < kMaterialCount ? &scenes.materials[o.material] : nullptr;
+  const TextureImage* heights = isLandscape(o.type) && inputs.images && material
+                                    ? inputs.images->image(material->displaceMap)
+                                    : nullptr;
+  const int depth = material ? material->displaceDepth : 0;
+  const ViewTransform view(inputs.camera, inputs.rotation, inputs.viewMode);
+  const GridJob job{scene, index, o, inputs, view, buffers};
+  double tilt = 0;
+  for (int face = 0; face < faces; ++face) {
+    const PointGenerator generator(o, scene.modifiers[index], heights, depth, face, tilt);
+    gridStage(job, generator);
+    normalStage(o, buffers.grid);
+    triangleStage(o, buffers.grid, buffers.vertices.data() + std::size_t{6} * face * cells);
+  }
+  buffers.vertexCount = 6 * cells * faces;
+  buffers.triangleCount = 2 * cells * faces;
+}
+
+void buildObjectMesh(const SceneStore& scenes, const MeshInputs& inputs, MeshBuffers& buffers) {
+  buildMesh(scenes, scenes.activeObjectIndex(), inputs, buffers);
+}
+
+}  // namespace tess

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "engine/mesh_vertex.hpp"
+#include "engine/texture_images.hpp"
+#include "engine/view_transform.hpp"
+#include "scene/scene_store.hpp"
+
+namespace tess {
+
+// One grid point as stored: position (X = px, Y = pz, Z = py), texture coordinates, normal.
+struct GridPoint {
+  double x, y, z;
+  double tu, tv;
+  double nx, ny, nz;
+};
+
+inline constexpr int kGridSide = 256;
+inline constexpr int kGridPoints = kGridSide * kGridSide;
+
+// What every build of a scene pass shares: the camera, its rotation and view mode, the modifier
+// time and the CPU images of the textures.
+struct MeshInputs {
+  const TextureImages* images = nullptr;  // nothing: every landscape has height 0
+  Camera camera;
+  ViewRotation rotation;
+  ViewMode viewMode = ViewMode::Normal;
+  double time = 0;
+};
+
+// The work areas of the mesh build, reused by every build. The vertex buffer grows to the largest
+// mesh an object can have (a cube type of 255 x 255 cells per face), so nothing is ever cut off
+// or written past its end; it is allocated when a build first needs it and then kept.
+struct MeshBuffers {
+  std::vector<GridPoint> grid = std::vector<GridPoint>(kGridPoints);
+  std::vector<std::uint8_t> selection = std::vector<std::uint8_t>(kGridPoints);
+  std::vector<MeshVertex> vertices;
+  int vertexCount = 0;
+  int triangleCount = 0;
+};
+
+// Builds the current object of the current scene into buffers.vertices from index 0 and sets the
+// counts; types without geometry, and segU or segV of 0, give no vertices.
+void buildObjectMesh(const SceneStore& scenes, const MeshInputs& inputs, MeshBuffers& buffers);
+
+// Builds object index of the current scene.
+void buildMesh(const SceneStore& scenes, int index, const MeshInputs& inputs,
+               MeshBuffers& buffers);
+
+}  // namespace tess
