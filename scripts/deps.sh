@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libpng-dev
   libsdl2-dev python3
+  libepoxy-dev libegl-dev libgl-dev libegl-mesa0 libgl1-mesa-dri
 )
 
 missing=()

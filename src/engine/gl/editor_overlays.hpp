@@ -1,0 +1,15 @@
+#pragma once
+
+#include "engine/gl/render_device.hpp"
+#include "engine/gl/render_switches.hpp"
+#include "scene/scene_store.hpp"
+
+namespace tess::gl {
+
+// The editor's guides over the current scene, as lines with the white texture and a guide
+// material whose ambient colour is the line colour: the modifier sphere of the selected
+// modifier, the grid of the grid mode, the control lines and the axes with their letters.
+void drawEditorOverlays(RenderDevice& device, const SceneStore& scenes,
+                        const RenderSwitches& switches);
+
+}  // namespace tess::gl

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <array>
+
+#include "engine/gl/fixed_function_state.hpp"
+#include "scene/scene_store.hpp"
+
+namespace tess::gl {
+
+// The lights of the current scene as seen through liveCamera: up to eight suns (directional) and
+// lamps (point) in object index order, the rest off. Colours come from each light's material;
+// the direction or position is the origin run through the light's modifiers, moved by its
+// position (and, for lamps, the camera target), then rotated and zoomed like the view.
+std::array<LightSlot, kLightSlots> sceneLights(const SceneStore& scenes, double time);
+
+}  // namespace tess::gl

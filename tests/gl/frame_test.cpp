@@ -1,0 +1,125 @@
+#include <gtest/gtest.h>
+
+#include "gl_test_support.hpp"
+
+namespace tess::testing {
+namespace {
+
+constexpr std::array<std::uint8_t, 4> kRed = {0, 0, 255, 255};
+constexpr std::array<std::uint8_t, 4> kBlue = {255, 0, 0, 255};
+
+using FrameTest = GlTest;
+
+TEST_F(FrameTest, EmptySceneClearsToGrey) {
+  frame();
+  for (auto [x, y] : {std::pair{0, 0}, {kWidth - 1, kHeight - 1}, {kWidth / 2, kHeight / 2}}) {
+    const auto p = pixel(x, y);
+    EXPECT_EQ(p[0], 0x78);
+    EXPECT_EQ(p[1], 0x78);
+    EXPECT_EQ(p[2], 0x78);
+  }
+}
+
+// The postprocessor's first grid row lies at the top of the screen and takes texture row 0, as
+// the described device shows it (linear filtering wraps at the outermost rows); it covers the
+// picture to its last row and column.
+TEST_F(FrameTest, PostprocessorShowsTextureRowZeroAtTheTop) {
+  uploadHalves(1, kRed, kBlue);
+  addScreen(1, 1.0f, 1);
+  frame();
+  for (int x : {0, kWidth / 2, kWidth - 1}) {
+    EXPECT_EQ(red(x, 2), 255) << x;
+    EXPECT_EQ(blue(x, 2), 0) << x;
+    EXPECT_EQ(red(x, kHeight - 3), 0) << x;
+    EXPECT_EQ(blue(x, kHeight - 3), 255) << x;
+    EXPECT_NE(pixel(x, 0)[1], 0x78) << x;
+    EXPECT_NE(pixel(x, kHeight - 1)[1], 0x78) << x;
+  }
+}
+
+struct BlendCase {
+  int mode;
+  int expected;  // of a 0x40 layer over 0x60
+};
+
+class BlendModeTest : public GlTest, public ::testing::WithParamInterface<BlendCase> {};
+
+TEST_P(BlendModeTest, LayerOverKnownBackground) {
+  const BlendCase c = GetParam();
+  // The blended layer comes first in the list: it still draws after every opaque object.
+  SceneObject& layer = addScreen(2, 0x40 / 255.0f);
+  layer.blend = static_cast<std::uint8_t>(c.mode);
+  addScreen(1, 0x60 / 255.0f);
+  frame();
+  EXPECT_NEAR(red(kWidth / 2, kHeight / 2), c.expected, 1);
+  EXPECT_NEAR(blue(3, 3), c.expected, 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllModes, BlendModeTest,
+                         ::testing::Values(BlendCase{1, 0xA0}, BlendCase{2, 0x20}, BlendCase{3, 0},
+                                           BlendCase{4, 0x40}, BlendCase{5, 0x60},
+                                           BlendCase{6, 0x40}));
+
+TEST_F(FrameTest, AlphaChannelModeMixesByTextureAlphaAndDropsTransparentPixels) {
+  uploadHalves(3, {255, 255, 255, 128}, {255, 255, 255, 0});
+  addScreen(1, 0x20 / 255.0f);
+  SceneObject& layer = addScreen(2, 1.0f, 3);
+  layer.blend = 6;
+  frame();
+  EXPECT_NEAR(red(kWidth / 2, 5), (255 * 128 + 0x20 * 127) / 255, 2);
+  EXPECT_EQ(red(kWidth / 2, kHeight - 5), 0x20);
+}
+
+// The postprocessor's triangles run clockwise on the screen: "nrml: -1" (cull counter-clockwise)
+// keeps them, "nrml: 1" (cull clockwise) removes them, "nrml:unv" keeps the previous cull mode.
+TEST_F(FrameTest, CullModesFollowNormalModeAndWinding) {
+  renderer_->switches.guidesHidden = false;  // "nrml:unv" objects are drawn
+  for (auto [modes, visible] : {std::pair{std::vector<int>{0}, true}, {{1}, true}, {{2}, false},
+                                {{3}, true}, {{2, 5}, false}, {{0, 5}, true}}) {
+    scenes_->scenes[0].objectCount = 0;
+    for (std::size_t k = 0; k < modes.size(); ++k) {
+      SceneObject& o = addScreen(1, 1.0f);
+      o.normalMode = static_cast<std::uint8_t>(modes[k]);
+      if (k + 1 < modes.size()) o.sizeX = o.sizeY = 0;  // sets the cull mode, draws nothing
+    }
+    frame();
+    EXPECT_EQ(red(10, 10), visible ? 255 : 0x78) << modes.back();
+  }
+}
+
+TEST_F(FrameTest, NormalModeUnvisibleIsHiddenWithTheGuides) {
+  SceneObject& o = addScreen(1, 1.0f);
+  o.normalMode = 5;
+  frame();
+  EXPECT_EQ(red(10, 10), 0x78);
+  renderer_->switches.guidesHidden = false;
+  frame();
+  EXPECT_EQ(red(10, 10), 255);
+}
+
+// A sphere of radius 2 at depth 8: the perspective shows it half as wide as the orthographic
+// projection, which shows every depth at the scale of depth 4.
+TEST_F(FrameTest, OrthographicSwitchChangesOnlyTheProjection) {
+  SceneObject& ball = add(objtype::Sphere);
+  ball.sizeX = ball.sizeY = ball.sizeZ = 128;
+  ball.posZ = -4 * 64;
+  ball.material = 1;
+  ball.texture = gl::kWhiteTexture;
+  scenes_->materials[1].surface.ambient = ColorValue{1, 1, 1, 1};
+  // Width in pixels of the white ball on the middle row.
+  const auto coveredWidth = [this] {
+    frame();
+    int covered = 0;
+    for (int x = 0; x < kWidth; ++x) covered += red(x, kHeight / 2) > 0x80;
+    return covered;
+  };
+  const int perspective = coveredWidth();
+  renderer_->switches.orthographic = true;
+  const int orthographic = coveredWidth();
+  // Half-widths in normalised device units: 2 / 8 in perspective, 0.25 * 2 orthographic.
+  EXPECT_NEAR(perspective, kWidth / 4, 2);
+  EXPECT_NEAR(orthographic, kWidth / 2, 2);
+}
+
+}  // namespace
+}  // namespace tess::testing
