@@ -59,6 +59,19 @@ class GlTest : public ::testing::Test {
     return o;
   }
 
+  // A ball of radius `radius` scene units whose front is `front` units in front of the eye, lit
+  // only by the global ambient light with the given colour.
+  SceneObject& addBall(int material, ColorValue colour, double front, int radius, int s = 0) {
+    SceneObject& o = add(objtype::Sphere, s);
+    o.sizeX = o.sizeY = o.sizeZ = static_cast<std::int16_t>(64 * radius);
+    // The default camera puts generator z = 0 at depth 4, nearer as z grows.
+    o.posZ = static_cast<std::int16_t>(-64 * (front + radius - 4));
+    o.material = static_cast<std::uint8_t>(material);
+    o.texture = gl::kWhiteTexture;
+    scenes_->materials[material].surface.ambient = colour;
+    return o;
+  }
+
   // A texture image: rows 0..size/2-1 in `top`, the rest in `bottom` (blue, green, red, alpha).
   void uploadHalves(int slot, std::array<std::uint8_t, 4> top, std::array<std::uint8_t, 4> bottom,
                     int size = 32) {
