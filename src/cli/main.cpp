@@ -10,6 +10,9 @@
 #include "cli/pack_command.hpp"
 #include "cli/mesh_command.hpp"
 #include "cli/texture_command.hpp"
+#ifdef TESSARINE_WITH_GL
+#include "cli/render_command.hpp"
+#endif
 
 namespace {
 
@@ -19,6 +22,9 @@ constexpr std::string_view kUsage =
     "  sample IN(.tsm|.tsp|.slog) [--sample N] [--wav OUT] [--raw OUT] [--log OUT] [--resave OUT]\n"
     "  pack IN.tsc [--info] [--resave OUT.tsc] [--export-textures DIR]\n"
     "  mesh IN.tsc --scene S --object I [--camera C] [--time T] [--raw OUT] [--obj OUT]\n"
+#ifdef TESSARINE_WITH_GL
+    "  render IN.tsc [--scene S] [--camera C] [--size WxH] [--time T] [--at MS] --png OUT\n"
+#endif
     "exit status: 0 success, 1 bad input, 2 usage\n";
 
 }  // namespace
@@ -35,6 +41,9 @@ int main(int argc, char** argv) {
   if (command == "sample") return tess::cli::runSampleCommand(args, std::cout, std::cerr);
   if (command == "pack") return tess::cli::runPackCommand(args, std::cout, std::cerr);
   if (command == "mesh") return tess::cli::runMeshCommand(args, std::cout, std::cerr);
+#ifdef TESSARINE_WITH_GL
+  if (command == "render") return tess::cli::runRenderCommand(args, std::cout, std::cerr);
+#endif
   std::cerr << "tessarine-cli: unknown command '" << command << "'\n" << kUsage;
   return tess::cli::kExitUsage;
 }

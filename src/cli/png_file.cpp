@@ -15,9 +15,10 @@ void appendToString(png_structp png, png_bytep data, png_size_t length) {
 
 void flushNothing(png_structp) {}
 
-}  // namespace
-
-Status writeStagePng(const std::filesystem::path& path, const std::uint8_t* stage, int size) {
+// Encodes width x height pixels (blue, green, red, alpha) as RGB, picture row y taken from
+// rowAt(y).
+template <typename RowAt>
+Status writeRgbPng(const std::filesystem::path& path, int width, int height, RowAt rowAt) {
   std::string encoded;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
   png_infop info = png ? png_create_info_struct(png) : nullptr;
@@ -25,18 +26,18 @@ Status writeStagePng(const std::filesystem::path& path, const std::uint8_t* stag
     png_destroy_write_struct(&png, nullptr);
     return Status::failure("'" + path.string() + "': cannot start the PNG encoder");
   }
-  std::vector<png_byte> row(static_cast<std::size_t>(size) * 3);
+  std::vector<png_byte> row(static_cast<std::size_t>(width) * 3);
   if (setjmp(png_jmpbuf(png))) {
     png_destroy_write_struct(&png, &info);
     return Status::failure("'" + path.string() + "': PNG encoding failed");
   }
   png_set_write_fn(png, &encoded, appendToString, flushNothing);
-  png_set_IHDR(png, info, size, size, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+  png_set_IHDR(png, info, width, height, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                PNG_FILTER_TYPE_DEFAULT);
   png_write_info(png, info);
-  for (int y = size - 1; y >= 0; --y) {
-    const std::uint8_t* pixel = stage + static_cast<std::size_t>(y) * size * 4;
-    for (int x = 0; x < size; ++x, pixel += 4) {
+  for (int y = 0; y < height; ++y) {
+    const std::uint8_t* pixel = rowAt(y);
+    for (int x = 0; x < width; ++x, pixel += 4) {
       row[x * 3 + 0] = pixel[2];
       row[x * 3 + 1] = pixel[1];
       row[x * 3 + 2] = pixel[0];
@@ -46,6 +47,21 @@ Status writeStagePng(const std::filesystem::path& path, const std::uint8_t* stag
   png_write_end(png, nullptr);
   png_destroy_write_struct(&png, &info);
   return writeFileAtomically(path, encoded);
+}
+
+}  // namespace
+
+Status writeStagePng(const std::filesystem::path& path, const std::uint8_t* stage, int size) {
+  return writeRgbPng(path, size, size, [stage, size](int y) {
+    return stage + static_cast<std::size_t>(size - 1 - y) * size * 4;
+  });
+}
+
+Status writePicturePng(const std::filesystem::path& path, const std::uint8_t* pixels, int width,
+                       int height) {
+  return writeRgbPng(path, width, height, [pixels, width](int y) {
+    return pixels + static_cast<std::size_t>(y) * width * 4;
+  });
 }
 
 }  // namespace tess::cli

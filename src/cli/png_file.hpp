@@ -12,4 +12,8 @@ namespace tess::cli {
 // textures never write it, and a picture of it would look empty.
 Status writeStagePng(const std::filesystem::path& path, const std::uint8_t* stage, int size);
 
+// Writes a width x height picture (blue, green, red, alpha; row 0 the top) as an RGB PNG.
+Status writePicturePng(const std::filesystem::path& path, const std::uint8_t* pixels, int width,
+                       int height);
+
 }  // namespace tess::cli

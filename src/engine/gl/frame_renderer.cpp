@@ -74,11 +74,19 @@ void FrameRenderer::buildTimed(int index) {
 
 int FrameRenderer::renderFrame(std::uint64_t milliseconds) {
   milliseconds_ = milliseconds;
+  drawFrame(modifierTime(milliseconds), true);
+  return 0;
+}
+
+void FrameRenderer::renderFrameAtTime(double time) { drawFrame(time, false); }
+
+void FrameRenderer::drawFrame(double time, bool fromClock) {
   meshSeconds_ = 0;
   device_.state.fog = false;
   const RenderSceneList passes = collectRenderScenes(scenes_.activeScene());
-  time_ = modifierTime(milliseconds);
-  if (switches.trackerPlaying && trackerHook) trackerHook(static_cast<double>(milliseconds));
+  time_ = time;
+  if (fromClock && switches.trackerPlaying && trackerHook)
+    trackerHook(static_cast<double>(milliseconds_));
   if (switches.animationFrozen) time_ = 0;
   device_.state.orthographic = switches.orthographic;
   device_.uploadEditedTexture(textures_);
@@ -111,7 +119,6 @@ int FrameRenderer::renderFrame(std::uint64_t milliseconds) {
     }
   }
   scenes_.currentScene = static_cast<std::uint8_t>(savedScene);
-  return 0;
 }
 
 void FrameRenderer::drawScene() {

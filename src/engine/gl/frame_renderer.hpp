@@ -25,6 +25,8 @@ class FrameRenderer : public SceneRenderer {
 
   // One frame at the given clock reading (milliseconds); returns 0.
   int renderFrame(std::uint64_t milliseconds);
+  // One frame at modifier time T (still 0 while animation is frozen), without the timeline.
+  void renderFrameAtTime(double time);
 
   // Draws the index image and selects the object at (x, y) (from the top left), or makes it the
   // current object's control object while control picking is armed. Returns the index read.
@@ -36,6 +38,7 @@ class FrameRenderer : public SceneRenderer {
   double lastMeshSeconds() const { return meshSeconds_; }
 
  private:
+  void drawFrame(double time, bool fromClock);
   void drawScene();
   void drawObject(int index, bool blendedPass);
   void setObjectTextures(const SceneObject& object, const Material* material);

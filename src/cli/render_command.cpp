@@ -1,0 +1,143 @@
+#include "cli/render_command.hpp"
+
+#include <cmath>
+#include <cstdlib>
+#include <optional>
+#include <ostream>
+#include <string_view>
+
+#include "cli/arguments.hpp"
+#include "cli/loaded_project.hpp"
+#include "cli/png_file.hpp"
+#include "engine/gl/frame_renderer.hpp"
+#include "engine/gl/headless_context.hpp"
+#include "scene/pack_files.hpp"
+
+namespace tess::cli {
+
+namespace {
+
+constexpr std::string_view kUsage =
+    "usage: tessarine-cli render IN.tsc [--scene S] [--camera C] [--size WxH] [--time T] "
+    "[--at MS] --png OUT\n";
+constexpr int kMaxEdge = 8192;
+
+struct RenderRequest {
+  int scene = 0;
+  int camera = 0;
+  int width = 640, height = 480;
+  double time = 0;
+};
+
+std::optional<double> parseReal(const std::string& text) {
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (text.empty() || *end != '\0' || !std::isfinite(value)) return std::nullopt;
+  return value;
+}
+
+bool parseSize(const std::string& text, int& width, int& height) {
+  const std::size_t x = text.find('x');
+  if (x == std::string::npos) return false;
+  const auto w = parseInteger(text.substr(0, x), 1, kMaxEdge);
+  const auto h = parseInteger(text.substr(x + 1), 1, kMaxEdge);
+  if (!w || !h) return false;
+  width = *w;
+  height = *h;
+  return true;
+}
+
+// The size and time options, which need no pack.
+std::optional<RenderRequest> readFrameOptions(const Arguments& arguments, std::string& message) {
+  RenderRequest request;
+  if (const auto size = arguments.option("size");
+      size && !parseSize(*size, request.width, request.height))
+    return message = "--size must be WxH with edges 1.." + std::to_string(kMaxEdge), std::nullopt;
+  const auto time = parseReal(arguments.option("time").value_or("0"));
+  if (!time) return message = "--time must be a number", std::nullopt;
+  request.time = *time;
+  return request;
+}
+
+bool readSelection(const Arguments& arguments, const SceneStore& scenes, RenderRequest& request,
+                   std::string& message) {
+  const auto scene = parseInteger(arguments.option("scene").value_or("0"), 0, scenes.sceneCount - 1);
+  if (!scene) return message = "--scene names no scene of the pack", false;
+  const auto camera = parseInteger(arguments.option("camera").value_or("0"), 0, kCameraSlots - 1);
+  if (!camera) return message = "--camera must be a slot 0..254", false;
+  request.scene = *scene;
+  request.camera = *camera;
+  return true;
+}
+
+}  // namespace
+
+int runRenderCommand(const std::vector<std::string>& args, std::ostream&, std::ostream& err) {
+  std::string message;
+  auto arguments =
+      parseArguments(args, {"scene", "camera", "size", "time", "at", "png"}, message);
+  if (arguments && (arguments->positional.size() != 1 || !arguments->option("png"))) {
+    arguments.reset();
+    message = "expected one pack file and --png";
+  }
+  if (!arguments) {
+    err << "tessarine-cli render: " << message << "\n" << kUsage;
+    return kExitUsage;
+  }
+  const std::string& input = arguments->positional[0];
+  auto request = readFrameOptions(*arguments, message);
+  if (!request) {
+    err << "tessarine-cli render: " << message << "\n" << kUsage;
+    return kExitUsage;
+  }
+  if (arguments->option("at"))
+    err << "tessarine-cli render: --at needs the timeline, which this build lacks; ignored\n";
+
+  std::string error;
+  const auto context = gl::HeadlessContext::create(error);
+  const auto device = context ? gl::RenderDevice::create(request->width, request->height, error)
+                              : nullptr;
+  if (!device) {
+    err << "'" << input << "': cannot render: " << error << "\n";
+    return kExitBadInput;
+  }
+
+  LoadedProject loaded;
+  TextureImages images;
+  gl::FrameRenderer renderer(*device, *loaded.scenes, *loaded.textures, images);
+  renderer.switches.guidesHidden = true;
+  loaded.textures->sceneRenderer = &renderer;
+  PackLoadOptions options;
+  options.afterTexture = [&](int slot) {
+    images.capture(*loaded.textures);
+    if (loaded.textures->slots[slot].type == kTextureRenderTarget)
+      device->makeRenderTarget(slot, loaded.textures->slots[slot].size);
+    else
+      device->uploadTexture(slot, images.slots[slot]);
+  };
+  PackLoad load = loadPack(loaded.project, input, options);
+  for (const std::string& notice : load.notices) err << "'" << input << "': " << notice << "\n";
+  if (!load.status.ok()) {
+    err << load.status.message << "\n";
+    return kExitBadInput;
+  }
+  SceneStore& scenes = *loaded.scenes;
+  if (!readSelection(*arguments, scenes, *request, message)) {
+    err << "'" << input << "': " << message << "\n";
+    return kExitBadInput;
+  }
+  scenes.currentScene = static_cast<std::uint8_t>(request->scene);
+  scenes.currentCamera = request->camera;
+  scenes.liveCamera = scenes.cameras[request->camera];
+  renderer.renderFrameAtTime(request->time);
+  const auto& picture = device->readBackBuffer();
+  Status written = writePicturePng(*arguments->option("png"), picture.data(), request->width,
+                                   request->height);
+  if (!written.ok()) {
+    err << written.message << "\n";
+    return kExitBadInput;
+  }
+  return kExitSuccess;
+}
+
+}  // namespace tess::cli
