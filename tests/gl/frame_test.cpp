@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "gl_test_support.hpp"
 
 namespace tess::testing {
@@ -119,6 +121,39 @@ TEST_F(FrameTest, OrthographicSwitchChangesOnlyTheProjection) {
   // Half-widths in normalised device units: 2 / 8 in perspective, 0.25 * 2 orthographic.
   EXPECT_NEAR(perspective, kWidth / 4, 2);
   EXPECT_NEAR(orthographic, kWidth / 2, 2);
+}
+
+}  // namespace
+}  // namespace tess::testing
+
+namespace tess::testing {
+namespace {
+
+// Group-only display shows the objects that share the current object's control object, and
+// nothing while the current object is not controlled.
+TEST_F(FrameTest, GroupOnlyDisplayFollowsTheCurrentObjectsControlObject) {
+  renderer_->switches.groupOnly = true;
+  for (auto [currentMode, layerControl, shown] :
+       {std::tuple{1, 9, true}, {1, 3, false}, {0, 9, false}}) {
+    scenes_->scenes[0].objectCount = 0;
+    SceneObject& current = add(objtype::ZBufferCleaner);
+    current.controlMode = static_cast<std::uint8_t>(currentMode);
+    current.controlObject = 9;
+    addScreen(1, 1.0f).controlObject = static_cast<std::uint8_t>(layerControl);
+    frame();
+    EXPECT_EQ(red(10, 10), shown ? 255 : 0x78) << layerControl << " " << currentMode;
+  }
+}
+
+// The guides (here the axes at the target and the x-z grid) draw over the scene unless hidden.
+TEST_F(FrameTest, GuidesDrawOverTheSceneUnlessHidden) {
+  addScreen(1, 0.0f);
+  frame();
+  EXPECT_EQ(red(kWidth / 2, kHeight / 2), 0);
+  renderer_->switches.guidesHidden = false;
+  renderer_->switches.gridMode = 1;
+  frame();
+  EXPECT_GT(red(kWidth / 2, kHeight / 2), 0);
 }
 
 }  // namespace

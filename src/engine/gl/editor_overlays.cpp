@@ -28,7 +28,8 @@ constexpr std::array<std::array<float, 3>, 36> kAxisLines = {{
 
 class LineBatch {
  public:
-  explicit LineBatch(const ViewTransform& view) : view_(view) {}
+  LineBatch(const ViewTransform& view, std::vector<LineVertex>& vertices)
+      : view_(view), vertices_(vertices) {}
 
   // One line between two points in generator axes (scene units).
   void add(double x0, double y0, double z0, double x1, double y1, double z1) {
@@ -48,7 +49,7 @@ class LineBatch {
     vertices_.push_back(LineVertex{static_cast<float>(x), static_cast<float>(z), static_cast<float>(y)});
   }
   const ViewTransform& view_;
-  std::vector<LineVertex> vertices_;
+  std::vector<LineVertex>& vertices_;
 };
 
 void addModifierSphere(LineBatch& lines, const SceneStore& scenes) {
@@ -109,7 +110,7 @@ void addControlLines(LineBatch& lines, const Scene& scene) {
 }  // namespace
 
 void drawEditorOverlays(RenderDevice& device, const SceneStore& scenes,
-                        const RenderSwitches& switches) {
+                        const RenderSwitches& switches, std::vector<LineVertex>& vertices) {
   FixedFunctionState& state = device.state;
   const int savedTexture = state.texture0;
   const auto savedStages = state.stages;
@@ -119,7 +120,7 @@ void drawEditorOverlays(RenderDevice& device, const SceneStore& scenes,
   const Camera& camera = scenes.liveCamera;
   const ViewRotation rotation = computeViewRotation(camera);
   const ViewTransform view(camera, rotation, switches.viewMode);
-  LineBatch lines(view);
+  LineBatch lines(view, vertices);
 
   device.setCullMode(CullMode::None);
   addModifierSphere(lines, scenes);
@@ -129,7 +130,7 @@ void drawEditorOverlays(RenderDevice& device, const SceneStore& scenes,
     Camera unzoomed = camera;
     unzoomed.zoom = 1;
     const ViewTransform gridView(unzoomed, rotation, switches.viewMode);
-    LineBatch grid(gridView);
+    LineBatch grid(gridView, vertices);
     addGrid(grid, switches.gridMode);
     grid.draw(device, 0.5f);
   }

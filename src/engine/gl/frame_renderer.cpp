@@ -66,6 +66,13 @@ bool FrameRenderer::shown(const Scene& scene, const SceneObject& object) const {
          !(switches.guidesHidden && (object.type == objtype::Sun || object.type == objtype::Lamp));
 }
 
+void FrameRenderer::prepareMeshInputs() {
+  inputs_.camera = scenes_.liveCamera;
+  inputs_.rotation = computeViewRotation(scenes_.liveCamera);
+  inputs_.viewMode = switches.viewMode;
+  inputs_.time = time_;
+}
+
 void FrameRenderer::buildTimed(int index) {
   const auto start = std::chrono::steady_clock::now();
   buildMesh(scenes_, index, inputs_, mesh_);
@@ -97,10 +104,7 @@ void FrameRenderer::drawFrame(double time, bool fromClock) {
 
   const int savedScene = scenes_.currentScene;
   const auto pass = [this] {
-    inputs_.camera = scenes_.liveCamera;
-    inputs_.rotation = computeViewRotation(scenes_.liveCamera);
-    inputs_.viewMode = switches.viewMode;
-    inputs_.time = time_;
+    prepareMeshInputs();
     device_.state.lights = sceneLights(scenes_, time_);
     device_.state.globalAmbient = ColorValue{1, 1, 1, 0};
     device_.state.specular = true;
@@ -137,7 +141,7 @@ void FrameRenderer::drawScene() {
   device_.setBlending(false);
   device_.state.alphaTest = false;
   if (!switches.guidesHidden) {
-    drawEditorOverlays(device_, scenes_, switches);
+    drawEditorOverlays(device_, scenes_, switches, lines_);
     device_.setDepth(true, true);
     device_.setBlending(false);
     device_.state.alphaTest = false;
@@ -214,10 +218,7 @@ void FrameRenderer::drawObject(int index, bool blendedPass) {
 
 int FrameRenderer::pickObject(int x, int y) {
   Scene& scene = scenes_.activeScene();
-  inputs_.camera = scenes_.liveCamera;
-  inputs_.rotation = computeViewRotation(scenes_.liveCamera);
-  inputs_.viewMode = switches.viewMode;
-  inputs_.time = time_;
+  prepareMeshInputs();
   FixedFunctionState& state = device_.state;
   const FixedFunctionState saved = state;
   state.fog = false;

@@ -45,6 +45,7 @@ class FrameRenderer : public SceneRenderer {
   void setFog(const SceneObject& object);
   bool inGroup(const Scene& scene, const SceneObject& object) const;
   bool shown(const Scene& scene, const SceneObject& object) const;
+  void prepareMeshInputs();
   void buildTimed(int index);
 
   RenderDevice& device_;
@@ -52,6 +53,7 @@ class FrameRenderer : public SceneRenderer {
   TextureStore& textures_;
   MeshInputs inputs_;
   MeshBuffers mesh_;
+  std::vector<LineVertex> lines_;  // overlay lines, kept from frame to frame
   double time_ = 0;
   std::uint64_t milliseconds_ = 0;
   double meshSeconds_ = 0;

@@ -228,6 +228,8 @@ void RenderDevice::drawLines(const LineVertex* vertices, int count) {
   glDrawArrays(GL_LINES, 0, count);
 }
 
+void RenderDevice::finish() { glFinish(); }
+
 const std::vector<std::uint8_t>& RenderDevice::readBackBuffer() {
   glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
   glPixelStorei(GL_PACK_ALIGNMENT, 4);

@@ -72,6 +72,9 @@ class RenderDevice {
   void drawTriangles(const MeshVertex* vertices, int count);
   void drawLines(const LineVertex* vertices, int count);
 
+  // Waits until every command sent has been carried out (for timing only).
+  void finish();
+
   // The back buffer read back as blue, green, red, alpha with row 0 the top of the picture.
   const std::vector<std::uint8_t>& readBackBuffer();
   // The blue byte of the pixel at (x, y), y counted from the top.
