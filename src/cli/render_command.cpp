@@ -108,12 +108,9 @@ int runRenderCommand(const std::vector<std::string>& args, std::ostream&, std::o
   renderer.switches.guidesHidden = true;
   loaded.textures->sceneRenderer = &renderer;
   PackLoadOptions options;
-  options.afterTexture = [&](int slot) {
+  options.afterTexture = [&](int) {
     images.capture(*loaded.textures);
-    if (loaded.textures->slots[slot].type == kTextureRenderTarget)
-      device->makeRenderTarget(slot, loaded.textures->slots[slot].size);
-    else
-      device->uploadTexture(slot, images.slots[slot]);
+    device->uploadEditedTexture(*loaded.textures);
   };
   PackLoad load = loadPack(loaded.project, input, options);
   for (const std::string& notice : load.notices) err << "'" << input << "': " << notice << "\n";
@@ -121,6 +118,7 @@ int runRenderCommand(const std::vector<std::string>& args, std::ostream&, std::o
     err << load.status.message << "\n";
     return kExitBadInput;
   }
+  device->uploadAllTextures(*loaded.textures, images);  // render targets without commands too
   SceneStore& scenes = *loaded.scenes;
   if (!readSelection(*arguments, scenes, *request, message)) {
     err << "'" << input << "': " << message << "\n";

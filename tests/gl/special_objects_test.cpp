@@ -40,15 +40,18 @@ TEST_F(SpecialObjectTest, FogEndsWithTheFrame) {
 
 // What was drawn so far lands in a render-target texture with the top of the picture in row 0,
 // so a postprocessor showing that texture repeats the picture the right way up; an ordinary
-// texture refuses the copy.
+// texture refuses the copy. The current texture, a render target, gets its storage at the start
+// of the frame and keeps what was copied into it.
 TEST_F(SpecialObjectTest, CopyToTextureFillsOnlyRenderTargets) {
   uploadHalves(1, kRed, kBlue);
   uploadHalves(6, {0, 255, 0, 255}, {0, 255, 0, 255});
-  device_->makeRenderTarget(5, 32);
+  textures_->slots[5].type = kTextureRenderTarget;
+  textures_->current = 5;
   addScreen(1, 1.0f, 1);
   add(objtype::CopyToTexture).texture = 5;
   add(objtype::CopyToTexture).texture = 6;
   frame();
+  EXPECT_TRUE(device_->isRenderTarget(5));
 
   scenes_->scenes[0].objectCount = 0;
   addScreen(1, 1.0f, 5);

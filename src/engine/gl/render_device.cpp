@@ -117,10 +117,15 @@ void RenderDevice::uploadAllTextures(const TextureStore& store, const TextureIma
 }
 
 void RenderDevice::uploadEditedTexture(const TextureStore& store) {
-  const int slot = store.current;
-  if (store.currentTexture().type == kTextureRenderTarget || renderTarget_[slot]) return;
-  textureSize_[slot] = store.size();
-  defineTexture(textures_[slot], store.size(), store.stage(store.displayedStage));
+  const int slot = store.current, size = store.size();
+  if (store.currentTexture().type == kTextureRenderTarget) {
+    // Render targets are only drawn into; a texture that just became one gets its storage.
+    if (!renderTarget_[slot] || textureSize_[slot] != size) makeRenderTarget(slot, size);
+    return;
+  }
+  renderTarget_[slot] = false;
+  textureSize_[slot] = size;
+  defineTexture(textures_[slot], size, store.stage(store.displayedStage));
 }
 
 void RenderDevice::makeRenderTarget(int slot, int size) {

@@ -45,7 +45,8 @@ class RenderDevice {
   // Device textures. Slot 253 starts opaque white; the others start transparent black at 32.
   void uploadTexture(int slot, const TextureImage& image);
   void uploadAllTextures(const TextureStore& store, const TextureImages& images);
-  // The displayed stage of the current texture into its device texture; render targets skipped.
+  // The displayed stage of the current texture into its device texture; a render-target texture
+  // is not uploaded but gets render-target storage of its size when it lacks it.
   void uploadEditedTexture(const TextureStore& store);
   // Makes slot a framebuffer-attachable texture of size x size (no CPU image).
   void makeRenderTarget(int slot, int size);
