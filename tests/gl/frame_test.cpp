@@ -158,3 +158,26 @@ TEST_F(FrameTest, GuidesDrawOverTheSceneUnlessHidden) {
 
 }  // namespace
 }  // namespace tess::testing
+
+namespace tess::testing {
+namespace {
+
+// Stages 1 and 2 combine the material's textures with the lit, textured colour of stage 0 (here
+// 0x20): add, texture minus colour, product; a stage set to "none" ends the cascade.
+TEST_F(FrameTest, MaterialStagesCombineInOrder) {
+  uploadHalves(4, {0x60, 0x60, 0x60, 255}, {0x60, 0x60, 0x60, 255});
+  for (auto [stage1, stage2, expected] :
+       {std::tuple{7, 0, 0x80}, {8, 0, 0x40}, {9, 0, 0x60 * 0x20 / 255}, {7, 8, 0}, {0, 7, 0x20}}) {
+    scenes_->scenes[0].objectCount = 0;
+    addScreen(1, 0x20 / 255.0f);
+    Material& m = scenes_->materials[1];
+    m.stage1Texture = m.stage2Texture = 4;
+    m.stage1Blend = static_cast<std::uint8_t>(stage1);
+    m.stage2Blend = static_cast<std::uint8_t>(stage2);
+    frame();
+    EXPECT_NEAR(red(10, 10), expected, 1) << stage1 << " " << stage2;
+  }
+}
+
+}  // namespace
+}  // namespace tess::testing
