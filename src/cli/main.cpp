@@ -9,6 +9,7 @@
 #include "cli/sample_command.hpp"
 #include "cli/pack_command.hpp"
 #include "cli/texture_command.hpp"
+#include "cli/timeline_command.hpp"
 
 namespace {
 
@@ -17,6 +18,7 @@ constexpr std::string_view kUsage =
     "  texture IN.ttx [--font FILE.wbmp] [--stage K] [--raw OUT] [--png OUT] [--resave OUT.ttx]\n"
     "  sample IN(.tsm|.tsp|.slog) [--sample N] [--wav OUT] [--raw OUT] [--log OUT] [--resave OUT]\n"
     "  pack IN.tsc [--info] [--resave OUT.tsc] [--export-textures DIR]\n"
+    "  timeline IN.tsc --at MS [--step MS]\n"
     "exit status: 0 success, 1 bad input, 2 usage\n";
 
 }  // namespace
@@ -32,6 +34,7 @@ int main(int argc, char** argv) {
   if (command == "texture") return tess::cli::runTextureCommand(args, std::cout, std::cerr);
   if (command == "sample") return tess::cli::runSampleCommand(args, std::cout, std::cerr);
   if (command == "pack") return tess::cli::runPackCommand(args, std::cout, std::cerr);
+  if (command == "timeline") return tess::cli::runTimelineCommand(args, std::cout, std::cerr);
   std::cerr << "tessarine-cli: unknown command '" << command << "'\n" << kUsage;
   return tess::cli::kExitUsage;
 }
