@@ -38,6 +38,7 @@ void startPlayback(Timeline& timeline, const SceneStore& store, int fromRow, dou
   timeline.rowStart = now;
   timeline.cameraEasing = 0;
   timeline.materialEasing = 0;
+  timeline.lastEase = {};
   timeline.camera.on = false;
   timeline.scene.on = false;
   for (ObjectSlide& slide : timeline.objects) slide.on = false;

@@ -7,7 +7,7 @@
 
 namespace tess {
 
-// Takes the snapshot, starts the first row at now, resets both easings,
+// Takes the snapshot, starts the first row at now, resets both easings and their last weights,
 // turns every slide off and sets playing. A new playback never continues a slide of an earlier
 // one.
 void startPlayback(Timeline& timeline, const SceneStore& store, int fromRow, double now);
