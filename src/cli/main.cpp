@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "cli/arguments.hpp"
-#include "cli/sample_command.hpp"
-#include "cli/pack_command.hpp"
 #include "cli/mesh_command.hpp"
+#include "cli/pack_command.hpp"
+#include "cli/sample_command.hpp"
 #include "cli/texture_command.hpp"
+#include "cli/timeline_command.hpp"
 
 namespace {
 
@@ -19,6 +20,7 @@ constexpr std::string_view kUsage =
     "  sample IN(.tsm|.tsp|.slog) [--sample N] [--wav OUT] [--raw OUT] [--log OUT] [--resave OUT]\n"
     "  pack IN.tsc [--info] [--resave OUT.tsc] [--export-textures DIR]\n"
     "  mesh IN.tsc --scene S --object I [--camera C] [--time T] [--raw OUT] [--obj OUT]\n"
+    "  timeline IN.tsc --at MS [--step MS]\n"
     "exit status: 0 success, 1 bad input, 2 usage\n";
 
 }  // namespace
@@ -35,6 +37,7 @@ int main(int argc, char** argv) {
   if (command == "sample") return tess::cli::runSampleCommand(args, std::cout, std::cerr);
   if (command == "pack") return tess::cli::runPackCommand(args, std::cout, std::cerr);
   if (command == "mesh") return tess::cli::runMeshCommand(args, std::cout, std::cerr);
+  if (command == "timeline") return tess::cli::runTimelineCommand(args, std::cout, std::cerr);
   std::cerr << "tessarine-cli: unknown command '" << command << "'\n" << kUsage;
   return tess::cli::kExitUsage;
 }
