@@ -31,7 +31,7 @@ void BM_EvaluateTimeline(benchmark::State& state) {
   for (int m = 0; m < 16; ++m) timeline->materials[m] = {true, m + 16, 0, 998};
 
   for (auto _ : state) {
-    evaluateTimeline(*timeline, *store, tracker, 300);
+    EvaluateTimeline(*timeline, *store, tracker, 300);
     benchmark::DoNotOptimize(store->scenes[0].objects[0].posX);
   }
 }

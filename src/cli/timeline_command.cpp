@@ -72,7 +72,7 @@ int runTimelineCommand(const std::vector<std::string>& args, std::ostream& out, 
   ManualClock clock;
   startPlayback(*timeline, *scenes, 0, clock.milliseconds());
   for (;;) {
-    evaluateTimeline(*timeline, *scenes, tracker, clock.milliseconds());
+    EvaluateTimeline(*timeline, *scenes, tracker, clock.milliseconds());
     if (clock.milliseconds() + *step > *at) break;
     clock.advance(*step);
   }

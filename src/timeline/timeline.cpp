@@ -8,7 +8,7 @@
 
 namespace tess {
 
-EaseWeights ease(int mode, double t, EaseWeights& last) {
+EaseWeights Ease(int mode, double t, EaseWeights& last) {
   constexpr double kPi = std::numbers::pi;
   if (mode == 0) last = {t, 1 - t};
   if (mode == 1)
@@ -184,7 +184,7 @@ void slideMaterials(Timeline& timeline, SceneStore& store, const SlideClock& clo
     MaterialSlide& slide = timeline.materials[m];
     if (!slide.on) continue;
     const EaseWeights e =
-        ease(timeline.materialEasing, clock.fraction(slide.startRow, slide.endRow), timeline.lastEase);
+        Ease(timeline.materialEasing, clock.fraction(slide.startRow, slide.endRow), timeline.lastEase);
     if (timeline.row >= slide.endRow) slide.on = false;
     const PlaybackSnapshot::MaterialPart& own = saved[m];
     const PlaybackSnapshot::MaterialPart& target = saved[slide.target];
@@ -201,7 +201,7 @@ void slideCamera(Timeline& timeline, SceneStore& store, const SlideClock& clock)
   if (!timeline.camera.on) return;
   const CameraSlide& slide = timeline.camera;
   const EaseWeights e =
-      ease(timeline.cameraEasing, clock.fraction(slide.startRow, slide.endRow), timeline.lastEase);
+      Ease(timeline.cameraEasing, clock.fraction(slide.startRow, slide.endRow), timeline.lastEase);
   const Camera& a = store.cameras[slide.from];
   const Camera& b = store.cameras[slide.to];
   Camera& live = store.liveCamera;
@@ -217,7 +217,7 @@ void slideCamera(Timeline& timeline, SceneStore& store, const SlideClock& clock)
 
 }  // namespace
 
-bool evaluateTimeline(Timeline& timeline, SceneStore& store, const TrackerTable& tracker, double now) {
+bool EvaluateTimeline(Timeline& timeline, SceneStore& store, const TrackerTable& tracker, double now) {
   const double rowTime = timeline.speed * 64.0;
   const bool advanced = timeline.rowStart + rowTime <= now;
   if (advanced) {

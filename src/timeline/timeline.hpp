@@ -1,7 +1,7 @@
 #pragma once
 
 // Playback of the tracker table against the clock. While playing, the renderer calls
-// evaluateTimeline at the start of every frame; it writes the live SceneStore (currentScene,
+// EvaluateTimeline at the start of every frame; it writes the live SceneStore (currentScene,
 // liveCamera, material surfaces, object records and modifier lists). Slides read their start and
 // target values from the snapshot taken at play, so evaluating twice gives the same result, and
 // stop restores the snapshot (playback.hpp).
@@ -44,7 +44,7 @@ struct EaseWeights {
 
 // Mode 0 linear, mode 1 a cosine ease that starts and ends with zero speed; other modes give the
 // weights of the previous call (kept in last; before any call, the start of the slide).
-EaseWeights ease(int mode, double t, EaseWeights& last);
+EaseWeights Ease(int mode, double t, EaseWeights& last);
 
 struct CameraSlide {
   bool on = false;
@@ -101,6 +101,6 @@ struct Timeline {
 
 // One frame of playback at time now (ms). Returns whether the row advanced, so that the tracker
 // list can select the new row. Call only while timeline.playing.
-bool evaluateTimeline(Timeline& timeline, SceneStore& store, const TrackerTable& tracker, double now);
+bool EvaluateTimeline(Timeline& timeline, SceneStore& store, const TrackerTable& tracker, double now);
 
 }  // namespace tess

@@ -32,9 +32,9 @@ TEST(TimelineRowsTest, RowsLastSpeedTimes64MsAndSetSpdActsFromItsOwnRow) {
 TEST(TimelineRowsTest, AfterAStallRowsCatchUpOneAFrame) {
   PlayedProject p;
   p.play();
-  EXPECT_TRUE(evaluateTimeline(p.timeline, *p.store, p.tracker, 5000));
+  EXPECT_TRUE(EvaluateTimeline(p.timeline, *p.store, p.tracker, 5000));
   EXPECT_EQ(p.timeline.row, 1);
-  EXPECT_TRUE(evaluateTimeline(p.timeline, *p.store, p.tracker, 5016));
+  EXPECT_TRUE(EvaluateTimeline(p.timeline, *p.store, p.tracker, 5016));
   EXPECT_EQ(p.timeline.row, 2);
 }
 

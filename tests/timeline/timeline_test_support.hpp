@@ -23,20 +23,20 @@ struct PlayedProject {
   void play(int fromRow = 0) {
     now = 0;
     startPlayback(timeline, *store, fromRow, now);
-    evaluateTimeline(timeline, *store, tracker, now);
+    EvaluateTimeline(timeline, *store, tracker, now);
   }
   // Frames up to and including time ms.
   void runUntil(double ms) {
     while (now + 16 <= ms) {
       now += 16;
-      evaluateTimeline(timeline, *store, tracker, now);
+      EvaluateTimeline(timeline, *store, tracker, now);
     }
   }
   // Frames until the first frame of row `row` (rows last 512 ms unless the speed changes).
   void runToRow(int row) {
     while (timeline.row != row) {
       now += 16;
-      evaluateTimeline(timeline, *store, tracker, now);
+      EvaluateTimeline(timeline, *store, tracker, now);
     }
   }
 };
