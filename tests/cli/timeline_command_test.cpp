@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "cli/arguments.hpp"
+#include "cli_test_support.hpp"
 #include "scene/pack_files.hpp"
 #include "timeline/timeline.hpp"
 #include "test_folder.hpp"
@@ -15,29 +16,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun runTimeline(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  int status = runTimelineCommand(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-const fs::path kExample = fs::path(TESS_SOURCE_DIR) / "data/examples/first_scenes.tsc";
+CliRun runTimeline(const std::vector<std::string>& args) { return runCli(runTimelineCommand, args); }
 
 TEST(TimelineCommandTest, PrintsThePlaybackStateAfterTheLastFrame) {
   // The example switches to camera 1 at row 8 and to scene 1 at row 16.
-  CliRun run = runTimeline({kExample, "--at", "4095"});
+  CliRun run = runTimeline({kExamplePack, "--at", "4095"});
   ASSERT_EQ(run.status, kExitSuccess) << run.err;
   EXPECT_EQ(run.out.rfind("{\"row\":7,\"currentScene\":0,\"currentCamera\":0,\"speed\":8,", 0), 0u)
       << run.out;
-  run = runTimeline({kExample, "--at", "8200", "--step", "4096"});
+  run = runTimeline({kExamplePack, "--at", "8200", "--step", "4096"});
   EXPECT_EQ(run.out.rfind("{\"row\":2,", 0), 0u) << run.out;  // one row a frame at most
-  run = runTimeline({kExample, "--at", "8192"});
+  run = runTimeline({kExamplePack, "--at", "8192"});
   EXPECT_EQ(run.out.rfind("{\"row\":16,\"currentScene\":1,\"currentCamera\":1,", 0), 0u) << run.out;
 }
 
@@ -62,9 +51,9 @@ TEST(TimelineCommandTest, CameraSlideOfASavedPack) {
 }
 
 TEST(TimelineCommandTest, UsageAndBadInput) {
-  EXPECT_EQ(runTimeline({kExample}).status, kExitUsage);
-  EXPECT_EQ(runTimeline({kExample, "--at", "-1"}).status, kExitUsage);
-  EXPECT_EQ(runTimeline({kExample, "--at", "10", "--step", "0"}).status, kExitUsage);
+  EXPECT_EQ(runTimeline({kExamplePack}).status, kExitUsage);
+  EXPECT_EQ(runTimeline({kExamplePack, "--at", "-1"}).status, kExitUsage);
+  EXPECT_EQ(runTimeline({kExamplePack, "--at", "10", "--step", "0"}).status, kExitUsage);
   CliRun run = runTimeline({"no-such.tsc", "--at", "10"});
   EXPECT_EQ(run.status, kExitBadInput);
   EXPECT_NE(run.err.find("no-such.tsc"), std::string::npos) << run.err;
