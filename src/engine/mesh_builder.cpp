@@ -32,9 +32,8 @@ double normalScale(int normalMode) {
 
 // Everything one grid (one face) of a build reads.
 struct GridJob {
-  const Scene& scene;
-  int index;
   const SceneObject& object;
+  const ModifierProgram& modifiers;
   const MeshInputs& inputs;
   const ViewTransform& view;
   MeshBuffers& buffers;
@@ -44,7 +43,8 @@ void gridStage(const GridJob& job, const PointGenerator& generator) {
   const SceneObject& o = job.object;
   const int segU = o.segU, segV = o.segV, columns = segU + 1;
   const bool post = o.type == objtype::Postprocessor;
-  std::fill(job.buffers.selection.begin(), job.buffers.selection.end(), 1);
+  for (int r = 0; r <= segV; ++r)
+    std::fill_n(job.buffers.selection.begin() + r * kGridSide, columns, std::uint8_t{1});
   ModifierPass pass{o, GridCell{0, 0, double(segU), double(segV), nullptr}, job.inputs.time};
   const double ox = o.posX / 64.0, oy = o.posY / 64.0, oz = o.posZ / 64.0;
   for (int r = 0; r <= segV; ++r) {
@@ -56,15 +56,16 @@ void gridStage(const GridJob& job, const PointGenerator& generator) {
       pass.cell.r = r;
       pass.cell.c = c;
       pass.cell.weight = &job.buffers.selection[r * kGridSide + c];
-      if (post) {
-        applyModifiers(job.scene.modifiers[job.index], o, false, pass, p);
-        p.px += ox;
-        p.py += oy;
-      } else {
+      if (!post) {
         p.px *= 1.0 / 64;
         p.py *= 1.0 / 64;
         p.pz *= 1.0 / 64;
-        runModifierChain(job.scene, job.index, pass, p);
+      }
+      job.modifiers.apply(pass, p);
+      if (post) {
+        p.px += ox;
+        p.py += oy;
+      } else {
         p.px += ox;
         p.py += oy;
         p.pz += oz;
@@ -159,7 +160,9 @@ void buildMesh(const SceneStore& scenes, int index, const MeshInputs& inputs,
                                     : nullptr;
   const int depth = material ? material->displaceDepth : 0;
   const ViewTransform view(inputs.camera, inputs.rotation, inputs.viewMode);
-  const GridJob job{scene, index, o, inputs, view, buffers};
+  // A postprocessor applies its own list only, in its own coordinates.
+  const ModifierProgram modifiers(scene, index, inputs.time, o.type != objtype::Postprocessor);
+  const GridJob job{o, modifiers, inputs, view, buffers};
   double tilt = 0;
   for (int face = 0; face < faces; ++face) {
     const PointGenerator generator(o, scene.modifiers[index], heights, depth, face, tilt);
