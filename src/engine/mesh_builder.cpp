@@ -1,6 +1,7 @@
 #include "engine/mesh_builder.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "engine/modifier_engine.hpp"
@@ -119,22 +120,28 @@ MeshVertex toVertex(const GridPoint& g) {
                     float(g.nz), kMeshDiffuse, float(g.tu), float(g.tv)};
 }
 
-// Emits A, B, C, B, D, C for every cell, row by row, from vertex index first.
+void convertRow(const GridPoint* row, int columns, MeshVertex* out) {
+  for (int c = 0; c < columns; ++c) out[c] = toVertex(row[c]);
+}
+
+// Emits A, B, C, B, D, C for every cell, row by row; every grid point is converted once.
 void triangleStage(const SceneObject& o, const std::vector<GridPoint>& grid, MeshVertex* out) {
   const int segU = o.segU, segV = o.segV, columns = segU + 1;
+  std::array<MeshVertex, kGridSide> first, second;
+  MeshVertex* above = first.data();
+  MeshVertex* below = second.data();
+  convertRow(grid.data(), columns, above);
   for (int r = 0; r < segV; ++r) {
+    convertRow(grid.data() + (r + 1) * columns, columns, below);
     for (int c = 0; c < segU; ++c) {
-      const MeshVertex a = toVertex(grid[r * columns + c]);
-      const MeshVertex b = toVertex(grid[r * columns + c + 1]);
-      const MeshVertex cc = toVertex(grid[(r + 1) * columns + c]);
-      const MeshVertex d = toVertex(grid[(r + 1) * columns + c + 1]);
-      *out++ = a;
-      *out++ = b;
-      *out++ = cc;
-      *out++ = b;
-      *out++ = d;
-      *out++ = cc;
+      *out++ = above[c];
+      *out++ = above[c + 1];
+      *out++ = below[c];
+      *out++ = above[c + 1];
+      *out++ = below[c + 1];
+      *out++ = below[c];
     }
+    std::swap(above, below);
   }
 }
 
