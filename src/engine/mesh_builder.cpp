@@ -181,7 +181,7 @@ void buildMesh(const SceneStore& scenes, int index, const MeshInputs& inputs,
   buffers.triangleCount = 2 * cells * faces;
 }
 
-void buildObjectMesh(const SceneStore& scenes, const MeshInputs& inputs, MeshBuffers& buffers) {
+void BuildObjectMesh(const SceneStore& scenes, const MeshInputs& inputs, MeshBuffers& buffers) {
   buildMesh(scenes, scenes.activeObjectIndex(), inputs, buffers);
 }
 

@@ -320,7 +320,7 @@ double modifierTime(std::uint64_t milliseconds) {
   return static_cast<double>(milliseconds % 65535) * 0.0030679618939757347;
 }
 
-void applyModifiers(const ModifierList& list, const SceneObject& owner, bool group,
+void ApplyModifiers(const ModifierList& list, const SceneObject& owner, bool group,
                     const ModifierPass& pass, MeshPoint& point) {
   const double ox = pass.origin.posX / 64.0, oy = pass.origin.posY / 64.0,
                oz = pass.origin.posZ / 64.0;
@@ -376,7 +376,7 @@ void ModifierProgram::apply(const ModifierPass& pass, MeshPoint& point) const {
                oz = pass.origin.posZ / 64.0;
   for (const Link& link : links_) {
     if (link.animated) {
-      applyModifiers(*link.list, *link.owner, link.group, pass, point);
+      ApplyModifiers(*link.list, *link.owner, link.group, pass, point);
       continue;
     }
     const bool group = link.group;

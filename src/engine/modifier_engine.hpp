@@ -20,7 +20,7 @@ struct ModifierPass {
 // Applies one object's list (owner: whose list and sizes) to the point. With group set the
 // entries act in scene coordinates (the origin's position is added around each) and the owner's
 // position is added at the end.
-void applyModifiers(const ModifierList& list, const SceneObject& owner, bool group,
+void ApplyModifiers(const ModifierList& list, const SceneObject& owner, bool group,
                     const ModifierPass& pass, MeshPoint& point);
 
 // One entry's parameters after the animation, in scene units, the fixed turn of the rotating
@@ -35,7 +35,7 @@ struct EntryValues {
 // control chain (locCS in the origin's coordinates, glCS in scene coordinates), visiting each
 // object at most once and never the origin again. The entries of a list without anima entries
 // keep their parameters and fixed turns for every point; a list with anima entries is applied
-// point by point as applyModifiers does, since its anima state depends on the point's selection.
+// point by point as ApplyModifiers does, since its anima state depends on the point's selection.
 class ModifierProgram {
  public:
   ModifierProgram(const Scene& scene, int originIndex, double time, bool chain);

@@ -40,7 +40,7 @@ struct GoldenFixture : MeshFixture {
     camera.targetX = 20, camera.targetY = 10, camera.targetZ = -30;
     camera.roll = 0.3;
     camera.zoom = 1.5;
-    inputs.rotation = computeViewRotation(camera);
+    inputs.rotation = ComputeViewRotation(camera);
     inputs.time = modifierTime(123457);
     TextureImage& image = images.slots[1];
     image.size = 16;
@@ -160,7 +160,7 @@ TEST(MeshGolden, ClonesOfEveryType) {
           f.mixedList(0);
           f.scene().clones[0] = CloneSettings{static_cast<std::uint8_t>(type), 3, 40, 2};
           for (int j = 1; j <= 3; ++j) f.place(j, objtype::Sphere, 4, 4);
-          expandClones(f.scene());
+          ExpandClones(f.scene());
         },
         4);
     sum.add(&one, sizeof one);
