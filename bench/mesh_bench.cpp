@@ -20,7 +20,7 @@ struct BenchScene {
     Camera& camera = store->liveCamera;
     camera.eyeX = 300, camera.eyeY = -200, camera.eyeZ = 150;
     inputs.camera = camera;
-    inputs.rotation = computeViewRotation(camera);
+    inputs.rotation = ComputeViewRotation(camera);
     inputs.time = 1.25;
     inputs.images = &images;
   }

@@ -49,7 +49,7 @@ void fiftyLitSpheres(SceneStore& store) {
 void BM_RenderFrameFiftyLitSpheres(benchmark::State& state) {
   std::string error;
   const auto context = gl::HeadlessContext::create(error);
-  const auto device = context ? gl::RenderDevice::create(kWidth, kHeight, error) : nullptr;
+  const auto device = context ? gl::CreateRenderDevice(kWidth, kHeight, error) : nullptr;
   if (!device) {
     state.SkipWithError(error.c_str());
     return;
@@ -72,7 +72,7 @@ void BM_RenderFrameFiftyLitSpheres(benchmark::State& state) {
   std::uint64_t clock = 0;
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
-    renderer.renderFrame(clock += 16);
+    renderer.RenderFrame(clock += 16);
     device->finish();
     frameSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     meshSeconds += renderer.lastMeshSeconds();

@@ -7,7 +7,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libpng-dev
-  libsdl2-dev python3
+  libsdl2-dev libopenmpt-dev python3
   libepoxy-dev libegl-dev libgl-dev libegl-mesa0 libgl1-mesa-dri
 )
 

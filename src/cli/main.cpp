@@ -6,10 +6,11 @@
 #include <vector>
 
 #include "cli/arguments.hpp"
-#include "cli/sample_command.hpp"
-#include "cli/pack_command.hpp"
 #include "cli/mesh_command.hpp"
+#include "cli/pack_command.hpp"
+#include "cli/sample_command.hpp"
 #include "cli/texture_command.hpp"
+#include "cli/timeline_command.hpp"
 #ifdef TESSARINE_WITH_GL
 #include "cli/render_command.hpp"
 #endif
@@ -22,6 +23,7 @@ constexpr std::string_view kUsage =
     "  sample IN(.tsm|.tsp|.slog) [--sample N] [--wav OUT] [--raw OUT] [--log OUT] [--resave OUT]\n"
     "  pack IN.tsc [--info] [--resave OUT.tsc] [--export-textures DIR]\n"
     "  mesh IN.tsc --scene S --object I [--camera C] [--time T] [--raw OUT] [--obj OUT]\n"
+    "  timeline IN.tsc --at MS [--step MS]\n"
 #ifdef TESSARINE_WITH_GL
     "  render IN.tsc [--scene S] [--camera C] [--size WxH] [--time T] [--at MS] --png OUT\n"
 #endif
@@ -41,6 +43,7 @@ int main(int argc, char** argv) {
   if (command == "sample") return tess::cli::runSampleCommand(args, std::cout, std::cerr);
   if (command == "pack") return tess::cli::runPackCommand(args, std::cout, std::cerr);
   if (command == "mesh") return tess::cli::runMeshCommand(args, std::cout, std::cerr);
+  if (command == "timeline") return tess::cli::runTimelineCommand(args, std::cout, std::cerr);
 #ifdef TESSARINE_WITH_GL
   if (command == "render") return tess::cli::runRenderCommand(args, std::cout, std::cerr);
 #endif

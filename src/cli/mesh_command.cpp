@@ -112,12 +112,12 @@ int runMeshCommand(const std::vector<std::string>& args, std::ostream& out, std:
   }
 
   scenes.currentScene = static_cast<std::uint8_t>(request->scene);
-  expandClones(scenes.activeScene());
+  ExpandClones(scenes.activeScene());
   scenes.liveCamera = scenes.cameras[request->camera];
   MeshInputs inputs;
   inputs.images = &images;
   inputs.camera = scenes.liveCamera;
-  inputs.rotation = computeViewRotation(scenes.liveCamera);
+  inputs.rotation = ComputeViewRotation(scenes.liveCamera);
   inputs.time = request->time;
   MeshBuffers mesh;
   buildMesh(scenes, request->object, inputs, mesh);

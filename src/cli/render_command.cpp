@@ -95,7 +95,7 @@ int runRenderCommand(const std::vector<std::string>& args, std::ostream&, std::o
 
   std::string error;
   const auto context = gl::HeadlessContext::create(error);
-  const auto device = context ? gl::RenderDevice::create(request->width, request->height, error)
+  const auto device = context ? gl::CreateRenderDevice(request->width, request->height, error)
                               : nullptr;
   if (!device) {
     err << "'" << input << "': cannot render: " << error << "\n";
@@ -110,7 +110,7 @@ int runRenderCommand(const std::vector<std::string>& args, std::ostream&, std::o
   PackLoadOptions options;
   options.afterTexture = [&](int) {
     images.capture(*loaded.textures);
-    device->uploadEditedTexture(*loaded.textures);
+    device->UploadEditedTexture(*loaded.textures);
   };
   PackLoad load = loadPack(loaded.project, input, options);
   for (const std::string& notice : load.notices) err << "'" << input << "': " << notice << "\n";

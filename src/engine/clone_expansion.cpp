@@ -109,7 +109,7 @@ void placeClone(Scene& scene, int i, int k, int n) {
 
 }  // namespace
 
-void expandClones(Scene& scene) {
+void ExpandClones(Scene& scene) {
   for (int i = 0; i < scene.objectCount && i < kMaxObjects; ++i) {
     const CloneSettings& settings = scene.clones[i];
     const int type = settings.cloneType;
@@ -131,7 +131,7 @@ void expandClones(Scene& scene) {
   }
 }
 
-RenderSceneList collectRenderScenes(const Scene& scene) {
+RenderSceneList CollectRenderScenes(const Scene& scene) {
   RenderSceneList list;
   for (int i = 0; i < kMaxObjects; ++i) {
     const SceneObject& o = scene.objects[i];

@@ -11,7 +11,7 @@ namespace tess {
 // index order: records, copied modifiers, positions, sizes, appended entries and normal modes by
 // clone type. Clone slots stop at the last object slot (254); an appended entry that would not
 // fit the 64-entry list is left out.
-void expandClones(Scene& scene);
+void ExpandClones(Scene& scene);
 
 // One scene pass of a frame: the scene to draw and the camera slot (255: liveCamera itself).
 struct RenderSceneEntry {
@@ -29,6 +29,6 @@ inline constexpr int kLiveCameraSlot = 255;
 // The render-scene objects (type 20) among slots 0..254 of the scene, in slot order; those whose
 // scene index (posX) is outside 0..63 are skipped. A camera index (posY) outside 0..255 uses
 // liveCamera. Empty: the frame draws the current scene once with liveCamera.
-RenderSceneList collectRenderScenes(const Scene& scene);
+RenderSceneList CollectRenderScenes(const Scene& scene);
 
 }  // namespace tess

@@ -1,6 +1,7 @@
 #include "engine/mesh_builder.hpp"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "engine/modifier_engine.hpp"
@@ -32,9 +33,8 @@ double normalScale(int normalMode) {
 
 // Everything one grid (one face) of a build reads.
 struct GridJob {
-  const Scene& scene;
-  int index;
   const SceneObject& object;
+  const ModifierProgram& modifiers;
   const MeshInputs& inputs;
   const ViewTransform& view;
   MeshBuffers& buffers;
@@ -44,7 +44,8 @@ void gridStage(const GridJob& job, const PointGenerator& generator) {
   const SceneObject& o = job.object;
   const int segU = o.segU, segV = o.segV, columns = segU + 1;
   const bool post = o.type == objtype::Postprocessor;
-  std::fill(job.buffers.selection.begin(), job.buffers.selection.end(), 1);
+  for (int r = 0; r <= segV; ++r)
+    std::fill_n(job.buffers.selection.begin() + r * kGridSide, columns, std::uint8_t{1});
   ModifierPass pass{o, GridCell{0, 0, double(segU), double(segV), nullptr}, job.inputs.time};
   const double ox = o.posX / 64.0, oy = o.posY / 64.0, oz = o.posZ / 64.0;
   for (int r = 0; r <= segV; ++r) {
@@ -56,15 +57,16 @@ void gridStage(const GridJob& job, const PointGenerator& generator) {
       pass.cell.r = r;
       pass.cell.c = c;
       pass.cell.weight = &job.buffers.selection[r * kGridSide + c];
-      if (post) {
-        applyModifiers(job.scene.modifiers[job.index], o, false, pass, p);
-        p.px += ox;
-        p.py += oy;
-      } else {
+      if (!post) {
         p.px *= 1.0 / 64;
         p.py *= 1.0 / 64;
         p.pz *= 1.0 / 64;
-        runModifierChain(job.scene, job.index, pass, p);
+      }
+      job.modifiers.apply(pass, p);
+      if (post) {
+        p.px += ox;
+        p.py += oy;
+      } else {
         p.px += ox;
         p.py += oy;
         p.pz += oz;
@@ -118,22 +120,28 @@ MeshVertex toVertex(const GridPoint& g) {
                     float(g.nz), kMeshDiffuse, float(g.tu), float(g.tv)};
 }
 
-// Emits A, B, C, B, D, C for every cell, row by row, from vertex index first.
+void convertRow(const GridPoint* row, int columns, MeshVertex* out) {
+  for (int c = 0; c < columns; ++c) out[c] = toVertex(row[c]);
+}
+
+// Emits A, B, C, B, D, C for every cell, row by row; every grid point is converted once.
 void triangleStage(const SceneObject& o, const std::vector<GridPoint>& grid, MeshVertex* out) {
   const int segU = o.segU, segV = o.segV, columns = segU + 1;
+  std::array<MeshVertex, kGridSide> first, second;
+  MeshVertex* above = first.data();
+  MeshVertex* below = second.data();
+  convertRow(grid.data(), columns, above);
   for (int r = 0; r < segV; ++r) {
+    convertRow(grid.data() + (r + 1) * columns, columns, below);
     for (int c = 0; c < segU; ++c) {
-      const MeshVertex a = toVertex(grid[r * columns + c]);
-      const MeshVertex b = toVertex(grid[r * columns + c + 1]);
-      const MeshVertex cc = toVertex(grid[(r + 1) * columns + c]);
-      const MeshVertex d = toVertex(grid[(r + 1) * columns + c + 1]);
-      *out++ = a;
-      *out++ = b;
-      *out++ = cc;
-      *out++ = b;
-      *out++ = d;
-      *out++ = cc;
+      *out++ = above[c];
+      *out++ = above[c + 1];
+      *out++ = below[c];
+      *out++ = above[c + 1];
+      *out++ = below[c + 1];
+      *out++ = below[c];
     }
+    std::swap(above, below);
   }
 }
 
@@ -159,7 +167,9 @@ void buildMesh(const SceneStore& scenes, int index, const MeshInputs& inputs,
                                     : nullptr;
   const int depth = material ? material->displaceDepth : 0;
   const ViewTransform view(inputs.camera, inputs.rotation, inputs.viewMode);
-  const GridJob job{scene, index, o, inputs, view, buffers};
+  // A postprocessor applies its own list only, in its own coordinates.
+  const ModifierProgram modifiers(scene, index, inputs.time, o.type != objtype::Postprocessor);
+  const GridJob job{o, modifiers, inputs, view, buffers};
   double tilt = 0;
   for (int face = 0; face < faces; ++face) {
     const PointGenerator generator(o, scene.modifiers[index], heights, depth, face, tilt);
@@ -171,7 +181,7 @@ void buildMesh(const SceneStore& scenes, int index, const MeshInputs& inputs,
   buffers.triangleCount = 2 * cells * faces;
 }
 
-void buildObjectMesh(const SceneStore& scenes, const MeshInputs& inputs, MeshBuffers& buffers) {
+void BuildObjectMesh(const SceneStore& scenes, const MeshInputs& inputs, MeshBuffers& buffers) {
   buildMesh(scenes, scenes.activeObjectIndex(), inputs, buffers);
 }
 

@@ -44,7 +44,7 @@ struct MeshBuffers {
 
 // Builds the current object of the current scene into buffers.vertices from index 0 and sets the
 // counts; types without geometry, and segU or segV of 0, give no vertices.
-void buildObjectMesh(const SceneStore& scenes, const MeshInputs& inputs, MeshBuffers& buffers);
+void BuildObjectMesh(const SceneStore& scenes, const MeshInputs& inputs, MeshBuffers& buffers);
 
 // Builds object index of the current scene.
 void buildMesh(const SceneStore& scenes, int index, const MeshInputs& inputs,

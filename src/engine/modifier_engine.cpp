@@ -21,11 +21,7 @@ struct Anima {
   bool active = false;  // some amplitude is not zero; zero amplitudes add exactly nothing
 };
 
-// One entry's parameters after the animation, in scene units.
-struct Entry {
-  double P1, P2, P3, R, A;
-  double dx, dy, dz, d;
-};
+using Entry = EntryValues;
 
 constexpr double kPhaseStep = 1.40625;  // degrees per 1/256 turn
 
@@ -44,36 +40,59 @@ double animated(const Anima& anima, int i, double T) {
   }
 }
 
-Entry entryValues(const Modifier& m, const Anima& anima, double T, const MeshPoint& p) {
+// Codes that read the distance d (some only through "inside").
+bool readsDistance(int code) {
+  return code == 0 || (code >= 2 && code <= 10) || code == 17 || code == 18 ||
+         (code >= 29 && code <= 32) || code == 39 || code == 40 || code == 45;
+}
+
+// Codes that turn by the fixed angle 90 A, whose cosine and sine do not depend on the point.
+bool turnsByFixedAngle(int code) { return (code >= 8 && code <= 13) || code == 46; }
+
+Entry parameters(const Modifier& m, const Anima& anima, double T) {
   std::array<double, 5> P = rawParams(m);
   for (int i = 0; i < 5; ++i) {
     P[i] /= 64;
     if (anima.active) P[i] += animated(anima, i, T);
   }
-  Entry e{P[0], P[1], P[2], P[3], P[4], p.px - P[0], p.py - P[1], p.pz - P[2], 0};
-  e.d = std::sqrt(e.dx * e.dx + e.dy * e.dy + e.dz * e.dz);
+  Entry e{P[0], P[1], P[2], P[3], P[4]};
+  if (turnsByFixedAngle(m.code)) {
+    const double t = radians(90 * e.A);
+    e.cosTurn = std::cos(t);
+    e.sinTurn = std::sin(t);
+  }
   return e;
 }
 
-// Turns (a, b) by theta about (ca, cb).
-void rotatePair(double& a, double& b, double ca, double cb, double theta) {
-  const double c = std::cos(theta), s = std::sin(theta);
+void measure(Entry& e, bool distance, const MeshPoint& p) {
+  e.dx = p.px - e.P1, e.dy = p.py - e.P2, e.dz = p.pz - e.P3;
+  if (distance) e.d = std::sqrt(e.dx * e.dx + e.dy * e.dy + e.dz * e.dz);
+}
+
+struct Turn {
+  double c, s;
+};
+
+Turn turn(double theta) { return {std::cos(theta), std::sin(theta)}; }
+
+Turn fixedTurn(const Entry& e) { return {e.cosTurn, e.sinTurn}; }
+
+// Turns (a, b) about (ca, cb).
+void rotatePair(double& a, double& b, double ca, double cb, Turn k) {
   const double da = a - ca, db = b - cb;
-  a = ca + c * da - s * db;
-  b = cb + s * da + c * db;
+  a = ca + k.c * da - k.s * db;
+  b = cb + k.s * da + k.c * db;
 }
 
 // The x-axis form: py' = P2 + cos*dy + sin*dz, pz' = P3 + cos*dz - sin*dy.
-void turnX(MeshPoint& p, const Entry& e, double theta) {
-  const double c = std::cos(theta), s = std::sin(theta);
-  p.py = e.P2 + c * e.dy + s * e.dz;
-  p.pz = e.P3 + c * e.dz - s * e.dy;
+void turnX(MeshPoint& p, const Entry& e, Turn k) {
+  p.py = e.P2 + k.c * e.dy + k.s * e.dz;
+  p.pz = e.P3 + k.c * e.dz - k.s * e.dy;
 }
 
-void turnY(MeshPoint& p, const Entry& e, double theta) {
-  const double c = std::cos(theta), s = std::sin(theta);
-  p.px = e.P1 + c * e.dx + s * e.dz;
-  p.pz = e.P3 + c * e.dz - s * e.dx;
+void turnY(MeshPoint& p, const Entry& e, Turn k) {
+  p.px = e.P1 + k.c * e.dx + k.s * e.dz;
+  p.pz = e.P3 + k.c * e.dz - k.s * e.dx;
 }
 
 // A trapeze or skew divides by a size + 1; a size of -1 acts like a size of 0.
@@ -112,7 +131,7 @@ void applyTextureEntry(int code, const Entry& e, const GridCell& g, MeshPoint& p
   const double R = e.R, A = e.A;
   switch (code) {
     case 46: {
-      const double t = radians(90 * A), c = std::cos(t), s = std::sin(t);
+      const double c = e.cosTurn, s = e.sinTurn;
       const double tu = p.tu0, tv = p.tv0;
       p.tu0 = c * tu - s * tv;
       p.tv0 = s * tu + c * tv;
@@ -169,30 +188,30 @@ void applyDeformEntry(int code, const Entry& e, bool inside, const SceneObject& 
     }
     case 2: case 3: case 4: {
       if (!inside) break;
-      const double t = A * std::sin(radians(80 * (R - e.d)));
-      if (code == 2) turnX(p, e, t);
-      else if (code == 3) turnY(p, e, t);
-      else rotatePair(p.px, p.py, e.P1, e.P2, t);
+      const Turn k = turn(A * std::sin(radians(80 * (R - e.d))));
+      if (code == 2) turnX(p, e, k);
+      else if (code == 3) turnY(p, e, k);
+      else rotatePair(p.px, p.py, e.P1, e.P2, k);
       break;
     }
     case 5: case 6: case 7: {
       if (!inside) break;
-      const double t = A * std::sin(radians(80 * e.dx));
-      if (code == 5) rotatePair(p.px, p.pz, e.P1, e.P3, t);
-      else if (code == 6) rotatePair(p.px, p.py, e.P1, e.P2, t);
-      else turnX(p, e, t);
+      const Turn k = turn(A * std::sin(radians(80 * e.dx)));
+      if (code == 5) rotatePair(p.px, p.pz, e.P1, e.P3, k);
+      else if (code == 6) rotatePair(p.px, p.py, e.P1, e.P2, k);
+      else turnX(p, e, k);
       break;
     }
     case 8: case 9: case 10: {
       if (!inside) break;
-      const double t = radians(90 * A);
-      if (code == 8) turnX(p, e, t);
-      else if (code == 9) turnY(p, e, t);
-      else rotatePair(p.px, p.py, e.P1, e.P2, t);
+      const Turn k = fixedTurn(e);
+      if (code == 8) turnX(p, e, k);
+      else if (code == 9) turnY(p, e, k);
+      else rotatePair(p.px, p.py, e.P1, e.P2, k);
       break;
     }
     case 11: case 12: case 13: {
-      const double t = radians(90 * A), c = std::cos(t), s = std::sin(t);
+      const double c = e.cosTurn, s = e.sinTurn;
       const double x = p.px, y = p.py, z = p.pz;
       if (code == 11) { p.py = c * y + s * z; p.pz = c * z - s * y; }
       else if (code == 12) { p.px = c * x + s * z; p.pz = c * z - s * x; }
@@ -236,10 +255,10 @@ void applyDeformEntry(int code, const Entry& e, bool inside, const SceneObject& 
     case 28: p.pz = p.pz + 33 * A * p.py / sizeDivisor(owner.sizeZ); break;
     case 29: case 30: case 31: {
       if (!inside) break;
-      const double t = 3 * A * std::sin(radians(4 * R * (code == 29 ? e.dx : e.dy)));
-      if (code == 29) rotatePair(p.px, p.pz, e.P1, e.P3, t);
-      else if (code == 30) rotatePair(p.px, p.py, e.P1, e.P2, t);
-      else turnX(p, e, t);
+      const Turn k = turn(3 * A * std::sin(radians(4 * R * (code == 29 ? e.dx : e.dy))));
+      if (code == 29) rotatePair(p.px, p.pz, e.P1, e.P3, k);
+      else if (code == 30) rotatePair(p.px, p.py, e.P1, e.P2, k);
+      else turnX(p, e, k);
       break;
     }
     case 32: if (inside) p.py = p.py + A * (p.px * p.px + p.pz * p.pz) / 2; break;
@@ -262,14 +281,27 @@ void applyDeformEntry(int code, const Entry& e, bool inside, const SceneObject& 
   }
 }
 
-void applyEntry(const Modifier& m, const Entry& e, const SceneObject& owner, const GridCell& g,
-                Anima& anima, MeshPoint& p) {
-  const int code = m.code;
+// Every code but the anima ones; inside is only read by the codes that read d.
+void applyValues(int code, const Entry& e, const SceneObject& owner, const GridCell& g,
+                 MeshPoint& p) {
   const bool inside = e.d < std::fabs(e.R);
   if (code >= 39 && code <= 45) return applySelection(code, inside, g);
   if (*g.weight == 0) return;
   if (code <= 38) return applyDeformEntry(code, e, inside, owner, g, p);
-  if (code <= 56) return applyTextureEntry(code, e, g, p);
+  if (code <= 56) applyTextureEntry(code, e, g, p);
+}
+
+bool isAnimaCode(int code) { return code >= 58 && code <= 62; }
+
+void applyEntry(const Modifier& m, const SceneObject& owner, const GridCell& g, double T,
+                Anima& anima, MeshPoint& p) {
+  const int code = m.code;
+  if (!isAnimaCode(code)) {
+    Entry e = parameters(m, anima, T);
+    measure(e, readsDistance(code), p);
+    return applyValues(code, e, owner, g, p);
+  }
+  if (*g.weight == 0) return;
   switch (code) {
     case 58: setAnima(anima.speed, m); break;
     case 59: setAnima(anima.phase, m); break;
@@ -288,7 +320,7 @@ double modifierTime(std::uint64_t milliseconds) {
   return static_cast<double>(milliseconds % 65535) * 0.0030679618939757347;
 }
 
-void applyModifiers(const ModifierList& list, const SceneObject& owner, bool group,
+void ApplyModifiers(const ModifierList& list, const SceneObject& owner, bool group,
                     const ModifierPass& pass, MeshPoint& point) {
   const double ox = pass.origin.posX / 64.0, oy = pass.origin.posY / 64.0,
                oz = pass.origin.posZ / 64.0;
@@ -297,7 +329,7 @@ void applyModifiers(const ModifierList& list, const SceneObject& owner, bool gro
   for (int k = 0; k < count; ++k) {
     if (group) { point.px += ox; point.py += oy; point.pz += oz; }
     const Modifier& m = list.entries[k];
-    applyEntry(m, entryValues(m, anima, pass.time, point), owner, pass.cell, anima, point);
+    applyEntry(m, owner, pass.cell, pass.time, anima, point);
     if (group) { point.px -= ox; point.py -= oy; point.pz -= oz; }
   }
   if (group) {
@@ -307,20 +339,60 @@ void applyModifiers(const ModifierList& list, const SceneObject& owner, bool gro
   }
 }
 
-void runModifierChain(const Scene& scene, int originIndex, const ModifierPass& pass,
-                      MeshPoint& point) {
+ModifierProgram::ModifierProgram(const Scene& scene, int originIndex, double time, bool chain) {
   std::bitset<kObjectSlots> visited;
   bool group = false;
   int current = originIndex;
   while (true) {
     const SceneObject& owner = scene.objects[current];
-    applyModifiers(scene.modifiers[current], owner, group, pass, point);
+    addLink(scene.modifiers[current], owner, group, time);
     const int next = owner.controlObject;
-    if ((owner.controlMode != 1 && owner.controlMode != 2) || next == originIndex || visited[next])
+    if (!chain || (owner.controlMode != 1 && owner.controlMode != 2) || next == originIndex ||
+        visited[next])
       return;
     visited[next] = true;
     group = group || owner.controlMode == 2;  // a locCS link keeps the flag as it is
     current = next;
+  }
+}
+
+void ModifierProgram::addLink(const ModifierList& list, const SceneObject& owner, bool group,
+                              double time) {
+  Link link{&list, &owner, group, false, static_cast<int>(steps_.size()), 0};
+  const int count = std::min<int>(list.count, kModifierCapacity);
+  const Anima still;
+  for (int k = 0; k < count && !link.animated; ++k) {
+    const Modifier& m = list.entries[k];
+    link.animated = isAnimaCode(m.code);
+    steps_.push_back(Step{parameters(m, still, time), m.code, readsDistance(m.code)});
+  }
+  if (link.animated) steps_.resize(link.first);
+  link.end = static_cast<int>(steps_.size());
+  links_.push_back(link);
+}
+
+void ModifierProgram::apply(const ModifierPass& pass, MeshPoint& point) const {
+  const double ox = pass.origin.posX / 64.0, oy = pass.origin.posY / 64.0,
+               oz = pass.origin.posZ / 64.0;
+  for (const Link& link : links_) {
+    if (link.animated) {
+      ApplyModifiers(*link.list, *link.owner, link.group, pass, point);
+      continue;
+    }
+    const bool group = link.group;
+    for (int k = link.first; k < link.end; ++k) {
+      const Step& step = steps_[k];
+      if (group) { point.px += ox; point.py += oy; point.pz += oz; }
+      Entry e = step.values;
+      measure(e, step.distance, point);
+      applyValues(step.code, e, *link.owner, pass.cell, point);
+      if (group) { point.px -= ox; point.py -= oy; point.pz -= oz; }
+    }
+    if (group) {
+      point.px += link.owner->posX / 64.0;
+      point.py += link.owner->posY / 64.0;
+      point.pz += link.owner->posZ / 64.0;
+    }
   }
 }
 

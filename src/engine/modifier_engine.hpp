@@ -1,5 +1,7 @@
 #pragma once
 
+#include <vector>
+
 #include "engine/mesh_point.hpp"
 #include "scene/scene_types.hpp"
 
@@ -18,12 +20,45 @@ struct ModifierPass {
 // Applies one object's list (owner: whose list and sizes) to the point. With group set the
 // entries act in scene coordinates (the origin's position is added around each) and the owner's
 // position is added at the end.
-void applyModifiers(const ModifierList& list, const SceneObject& owner, bool group,
+void ApplyModifiers(const ModifierList& list, const SceneObject& owner, bool group,
                     const ModifierPass& pass, MeshPoint& point);
 
-// Applies the origin's list, then follows its control chain (locCS in the origin's coordinates,
-// glCS in scene coordinates), visiting each object at most once and never the origin again.
-void runModifierChain(const Scene& scene, int originIndex, const ModifierPass& pass,
-                      MeshPoint& point);
+// One entry's parameters after the animation, in scene units, the fixed turn of the rotating
+// codes and the point's offset from (P1, P2, P3); d is worked out only for the codes that read it.
+struct EntryValues {
+  double P1 = 0, P2 = 0, P3 = 0, R = 0, A = 0;
+  double cosTurn = 1, sinTurn = 0;
+  double dx = 0, dy = 0, dz = 0, d = 0;
+};
+
+// The modifier work of one build, worked out once: the origin's list, then (with chain set) its
+// control chain (locCS in the origin's coordinates, glCS in scene coordinates), visiting each
+// object at most once and never the origin again. The entries of a list without anima entries
+// keep their parameters and fixed turns for every point; a list with anima entries is applied
+// point by point as ApplyModifiers does, since its anima state depends on the point's selection.
+class ModifierProgram {
+ public:
+  ModifierProgram(const Scene& scene, int originIndex, double time, bool chain);
+
+  void apply(const ModifierPass& pass, MeshPoint& point) const;
+
+ private:
+  struct Step {
+    EntryValues values;
+    int code = 0;
+    bool distance = false;  // the code reads d
+  };
+  struct Link {
+    const ModifierList* list = nullptr;
+    const SceneObject* owner = nullptr;
+    bool group = false;
+    bool animated = false;
+    int first = 0, end = 0;  // steps of a list without anima entries
+  };
+  void addLink(const ModifierList& list, const SceneObject& owner, bool group, double time);
+
+  std::vector<Link> links_;
+  std::vector<Step> steps_;
+};
 
 }  // namespace tess

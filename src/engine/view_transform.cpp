@@ -4,7 +4,7 @@
 
 namespace tess {
 
-ViewRotation computeViewRotation(const Camera& camera) {
+ViewRotation ComputeViewRotation(const Camera& camera) {
   const double a = camera.targetX - camera.eyeX;
   const double b = camera.targetY - camera.eyeY;
   const double c = camera.targetZ - camera.eyeZ;

@@ -13,7 +13,7 @@ struct ViewRotation {
 enum class ViewMode { Normal = 0, Up = 1, Bottom = 2 };
 
 // From the camera's target-to-eye direction and roll; run once per scene pass.
-ViewRotation computeViewRotation(const Camera& camera);
+ViewRotation ComputeViewRotation(const Camera& camera);
 
 // Precomputed sines and cosines of one pass's view transform.
 class ViewTransform {

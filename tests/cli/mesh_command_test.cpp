@@ -8,6 +8,7 @@
 #include <sstream>
 
 #include "cli/arguments.hpp"
+#include "cli_test_support.hpp"
 #include "core/file_io.hpp"
 #include "engine/mesh_vertex.hpp"
 #include "test_folder.hpp"
@@ -17,20 +18,17 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const fs::path kExample = fs::path(TESS_SOURCE_DIR) / "data/examples/first_scenes.tsc";
-
 int runMesh(const std::vector<std::string>& args, std::string* out = nullptr) {
-  std::ostringstream o, e;
-  const int status = runMeshCommand(args, o, e);
-  if (out) *out = o.str();
-  return status;
+  CliRun run = runCli(runMeshCommand, args);
+  if (out) *out = run.out;
+  return run.status;
 }
 
 TEST(MeshCommand, WritesRawRecordsAndAnObjFile) {
   TestFolder folder;
   const fs::path raw = folder.path() / "m.raw", obj = folder.path() / "m.obj";
   std::string out;
-  ASSERT_EQ(runMesh({kExample, "--scene", "0", "--object", "0", "--time", "1.5", "--raw", raw,
+  ASSERT_EQ(runMesh({kExamplePack, "--scene", "0", "--object", "0", "--time", "1.5", "--raw", raw,
                      "--obj", obj},
                     &out),
             kExitSuccess);
@@ -50,10 +48,10 @@ TEST(MeshCommand, WritesRawRecordsAndAnObjFile) {
 }
 
 TEST(MeshCommand, RefusesBadArguments) {
-  EXPECT_EQ(runMesh({kExample, "--scene", "0"}), kExitUsage);
-  EXPECT_EQ(runMesh({kExample, "--scene", "9", "--object", "0"}), kExitBadInput);
-  EXPECT_EQ(runMesh({kExample, "--scene", "0", "--object", "200"}), kExitBadInput);
-  EXPECT_EQ(runMesh({kExample, "--scene", "0", "--object", "0", "--time", "x"}), kExitBadInput);
+  EXPECT_EQ(runMesh({kExamplePack, "--scene", "0"}), kExitUsage);
+  EXPECT_EQ(runMesh({kExamplePack, "--scene", "9", "--object", "0"}), kExitBadInput);
+  EXPECT_EQ(runMesh({kExamplePack, "--scene", "0", "--object", "200"}), kExitBadInput);
+  EXPECT_EQ(runMesh({kExamplePack, "--scene", "0", "--object", "0", "--time", "x"}), kExitBadInput);
   EXPECT_EQ(runMesh({"/nonexistent.tsc", "--scene", "0", "--object", "0"}), kExitBadInput);
 }
 

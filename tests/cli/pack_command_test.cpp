@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/arguments.hpp"
+#include "cli_test_support.hpp"
 #include "core/file_io.hpp"
 #include "test_folder.hpp"
 
@@ -13,19 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun runPack(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  int status = runPackCommand(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-const fs::path kExample = fs::path(TESS_SOURCE_DIR) / "data/examples/first_scenes.tsc";
+CliRun runPack(const std::vector<std::string>& args) { return runCli(runPackCommand, args); }
 
 class PackCommandTest : public ::testing::Test {
  protected:
@@ -34,7 +23,7 @@ class PackCommandTest : public ::testing::Test {
 };
 
 TEST_F(PackCommandTest, InfoPrintsTheProjectAsJson) {
-  CliRun run = runPack({kExample, "--info"});
+  CliRun run = runPack({kExamplePack, "--info"});
   ASSERT_EQ(run.status, kExitSuccess) << run.err;
   EXPECT_EQ(run.out,
             "{\"font\":\"micra.wbmp\",\"sceneCount\":2,\"objectCounts\":[3,1],\"trackerRows\":3,"
@@ -43,15 +32,15 @@ TEST_F(PackCommandTest, InfoPrintsTheProjectAsJson) {
 }
 
 TEST_F(PackCommandTest, ResaveWritesThePackByteForByte) {
-  ASSERT_EQ(runPack({kExample, "--resave", file("again.tsc")}).status, kExitSuccess);
+  ASSERT_EQ(runPack({kExamplePack, "--resave", file("again.tsc")}).status, kExitSuccess);
   std::string original, again;
-  ASSERT_TRUE(readWholeFile(kExample, original).ok());
+  ASSERT_TRUE(readWholeFile(kExamplePack, original).ok());
   ASSERT_TRUE(readWholeFile(file("again.tsc"), again).ok());
   EXPECT_EQ(again, original);
 }
 
 TEST_F(PackCommandTest, ExportTexturesWritesOnePngPerTextureWithCommands) {
-  CliRun run = runPack({kExample, "--export-textures", file("png")});
+  CliRun run = runPack({kExamplePack, "--export-textures", file("png")});
   ASSERT_EQ(run.status, kExitSuccess) << run.err;
   std::vector<std::string> names;
   for (const auto& entry : fs::directory_iterator(file("png")))
@@ -68,9 +57,9 @@ TEST_F(PackCommandTest, BadInputAndUsage) {
   EXPECT_NE(broken.err.find("broken.tsc"), std::string::npos);
   EXPECT_TRUE(broken.out.empty());
   EXPECT_EQ(runPack({}).status, kExitUsage);
-  EXPECT_EQ(runPack({kExample, "--resave"}).status, kExitUsage);
-  EXPECT_EQ(runPack({kExample, "--bogus", "1"}).status, kExitUsage);
-  EXPECT_EQ(runPack({kExample, "--resave", (folder_.path() / "no" / "x.tsc").string()}).status,
+  EXPECT_EQ(runPack({kExamplePack, "--resave"}).status, kExitUsage);
+  EXPECT_EQ(runPack({kExamplePack, "--bogus", "1"}).status, kExitUsage);
+  EXPECT_EQ(runPack({kExamplePack, "--resave", (folder_.path() / "no" / "x.tsc").string()}).status,
             kExitBadInput);
 }
 

@@ -10,6 +10,7 @@
 #include "audio/synthesiser.hpp"
 #include "audio/wav_file.hpp"
 #include "cli/arguments.hpp"
+#include "cli_test_support.hpp"
 #include "core/file_io.hpp"
 #include "test_folder.hpp"
 
@@ -18,23 +19,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun runSample(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  int status = runSampleCommand(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-std::string readFile(const fs::path& path) {
-  std::string contents;
-  EXPECT_TRUE(readWholeFile(path, contents).ok());
-  return contents;
-}
+CliRun runSample(const std::vector<std::string>& args) { return runCli(runSampleCommand, args); }
 
 const std::string kLog = "SetSize(2);\nSaw(440,255,0);\nReverse();\n";
 

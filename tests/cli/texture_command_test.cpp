@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "cli/arguments.hpp"
+#include "cli_test_support.hpp"
 #include "core/file_io.hpp"
 #include "test_folder.hpp"
 #include "texture/interpreter.hpp"
@@ -15,23 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun runTexture(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  int status = runTextureCommand(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-std::string readFile(const fs::path& path) {
-  std::string contents;
-  EXPECT_TRUE(readWholeFile(path, contents).ok());
-  return contents;
-}
+CliRun runTexture(const std::vector<std::string>& args) { return runCli(runTextureCommand, args); }
 
 const std::string kTexture =
     "texture generation log\ntsize=64;\nttype=0;\ntname=cli test;\nClearAlfa();\nInvert();\n"

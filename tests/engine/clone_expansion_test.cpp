@@ -30,7 +30,7 @@ class CloneExpansionTest : public ::testing::Test {
 
 TEST_F(CloneExpansionTest, RotateXZPlacesClonesOnACircleAndTurnsThem) {
   clone(0, 3, 100);
-  expandClones(scene);
+  ExpandClones(scene);
   const int posX[] = {100, 200, 100}, posZ[] = {-100, 0, 100}, p5[] = {-64, -128, -192};
   for (int k = 1; k <= 3; ++k) {
     EXPECT_EQ(object(k).posX, posX[k - 1]) << k;
@@ -44,13 +44,13 @@ TEST_F(CloneExpansionTest, RotateXZPlacesClonesOnACircleAndTurnsThem) {
 
 TEST_F(CloneExpansionTest, RotateXYAndZYTurnTheOtherWay) {
   clone(1, 1, 100);
-  expandClones(scene);
+  ExpandClones(scene);
   EXPECT_EQ(object(1).posX, 200);
   EXPECT_EQ(object(1).posY, 0);
   EXPECT_EQ(list(1).entries[2].code, 13);
   EXPECT_EQ(list(1).entries[2].p5, 128);
   clone(2, 3, 100);
-  expandClones(scene);
+  ExpandClones(scene);
   EXPECT_EQ(object(1).posZ, 100);
   EXPECT_EQ(object(1).posY, -100);
   EXPECT_EQ(list(1).entries[2].code, 11);
@@ -60,14 +60,14 @@ TEST_F(CloneExpansionTest, RotateXYAndZYTurnTheOtherWay) {
 TEST_F(CloneExpansionTest, LinesStepAlongTheirAxis) {
   scene.objects[0].posY = 5;
   clone(4, 3, 10);
-  expandClones(scene);
+  ExpandClones(scene);
   for (int k = 1; k <= 3; ++k) EXPECT_EQ(object(k).posY, 5 + 10 * k);
   EXPECT_EQ(list(3).count, 2);
   clone(3, 2, 0);
-  expandClones(scene);
+  ExpandClones(scene);
   EXPECT_EQ(object(2).posX, 0);
   clone(5, 2, -7);
-  expandClones(scene);
+  ExpandClones(scene);
   EXPECT_EQ(object(2).posZ, -14);
 }
 
@@ -75,7 +75,7 @@ TEST_F(CloneExpansionTest, GroupSharesModifiersButKeepsRecords) {
   scene.objects[1].type = objtype::Torus;
   scene.modifiers[1].count = 5;
   clone(kCloneTypeGroup, 2, 0);
-  expandClones(scene);
+  ExpandClones(scene);
   EXPECT_EQ(object(1).type, objtype::Torus);
   EXPECT_EQ(list(1).count, 5);  // a longer list keeps its count
   EXPECT_EQ(list(2).count, 2);
@@ -86,7 +86,7 @@ TEST_F(CloneExpansionTest, ZoomScalesEachCloneFromTheOneBefore) {
   scene.objects[0].sizeX = 64;
   scene.objects[0].sizeZ = -64;
   clone(7, 2, 128);
-  expandClones(scene);
+  ExpandClones(scene);
   EXPECT_EQ(object(1).sizeX, 32);
   EXPECT_EQ(object(2).sizeX, 16);
   EXPECT_EQ(object(2).sizeZ, -16);
@@ -94,7 +94,7 @@ TEST_F(CloneExpansionTest, ZoomScalesEachCloneFromTheOneBefore) {
 
 TEST_F(CloneExpansionTest, RingPlacesClonesAroundTheSource) {
   clone(8, 4, 100);
-  expandClones(scene);
+  ExpandClones(scene);
   EXPECT_EQ(object(1).posX, 0);
   EXPECT_EQ(object(1).posY, -100);
   EXPECT_EQ(object(2).posX, 100);
@@ -105,7 +105,7 @@ TEST_F(CloneExpansionTest, RingPlacesClonesAroundTheSource) {
 
 TEST_F(CloneExpansionTest, ModifierRepeatAppendsTheLastEntriesOnceMorePerClone) {
   clone(9, 2, 1, 3);
-  expandClones(scene);
+  ExpandClones(scene);
   ASSERT_EQ(list(1).count, 4);
   ASSERT_EQ(list(2).count, 5);
   for (int e = 3; e < 5; ++e) EXPECT_EQ(list(2).entries[e].p1, 3);
@@ -117,7 +117,7 @@ TEST_F(CloneExpansionTest, FlipsAppendAFlipAndSwapNormalModes) {
   for (int m = 0; m < 6; ++m) {
     scene.objects[0].normalMode = before[m];
     clone(10 + m % 3, 1, 0);
-    expandClones(scene);
+    ExpandClones(scene);
     EXPECT_EQ(object(1).normalMode, after[m]);
     EXPECT_EQ(list(1).entries[2].code, 14 + m % 3);
   }
@@ -127,11 +127,11 @@ TEST_F(CloneExpansionTest, ClonesNeverLeaveTheTables) {
   scene.objectCount = 255;
   clone(0, 10, 100, kModifierCapacity, 250);
   scene.objects[255].posX = 1234;
-  expandClones(scene);
+  ExpandClones(scene);
   EXPECT_EQ(object(255).posX, 1234);
   EXPECT_EQ(list(254).count, kModifierCapacity);
   clone(9, 3, 40, kModifierCapacity, 250);
-  expandClones(scene);
+  ExpandClones(scene);
   EXPECT_EQ(list(254).count, kModifierCapacity);
 }
 
@@ -142,12 +142,12 @@ TEST(RenderScenes, CollectsRenderSceneObjectsInSlotOrder) {
     scene->objects[slot].posX = static_cast<std::int16_t>(s);
     scene->objects[slot].posY = static_cast<std::int16_t>(camera);
   };
-  EXPECT_EQ(collectRenderScenes(*scene).count, 0);
+  EXPECT_EQ(CollectRenderScenes(*scene).count, 0);
   renderScene(3, 1, 0);
   renderScene(7, 64, 0);  // no such scene
   renderScene(9, 2, 300);
   renderScene(254, 63, 255);
-  const RenderSceneList list = collectRenderScenes(*scene);
+  const RenderSceneList list = CollectRenderScenes(*scene);
   ASSERT_EQ(list.count, 3);
   EXPECT_EQ(list.entries[0].scene, 1);
   EXPECT_EQ(list.entries[0].camera, 0);

@@ -174,7 +174,7 @@ TEST_F(MeshBuilderTest, CaptureKeepsTheDisplayedStageButNotRenderTargets) {
 TEST_F(MeshBuilderTest, ViewRotationLooksAlongTheCameraAxis) {
   Camera camera;
   camera.eyeX = 0, camera.eyeY = -100, camera.eyeZ = 0;  // looking along +py
-  const ViewRotation r = computeViewRotation(camera);
+  const ViewRotation r = ComputeViewRotation(camera);
   EXPECT_NEAR(r.phi, 0, kEps);
   EXPECT_NEAR(r.theta, std::acos(-1) / 2, kEps);
   shape(objtype::Sun, 4, 4);

@@ -29,7 +29,7 @@ Applied apply(const std::vector<Modifier>& entries, MeshPoint p, double time = 0
   ModifierList list;
   for (const Modifier& m : entries) list.entries[list.count++] = m;
   ModifierPass pass{owner, GridCell{r, c, 4, 4, &weight}, time};
-  applyModifiers(list, owner, false, pass, p);
+  ApplyModifiers(list, owner, false, pass, p);
   return {p, weight};
 }
 

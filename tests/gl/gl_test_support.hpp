@@ -23,7 +23,7 @@ class GlTest : public ::testing::Test {
     std::string error;
     context_ = gl::HeadlessContext::create(error);
     if (!context_) GTEST_SKIP() << "no headless OpenGL: " << error;
-    device_ = gl::RenderDevice::create(kWidth, kHeight, error);
+    device_ = gl::CreateRenderDevice(kWidth, kHeight, error);
     // A context that exists but cannot hold the device is a fault of ours, not of the machine.
     ASSERT_TRUE(device_) << error;
     renderer_ = std::make_unique<gl::FrameRenderer>(*device_, *scenes_, *textures_, images_);
@@ -85,7 +85,7 @@ class GlTest : public ::testing::Test {
     device_->uploadTexture(slot, image);
   }
 
-  void frame() { renderer_->renderFrame(0); }
+  void frame() { renderer_->RenderFrame(0); }
 
   // Blue, green, red, alpha of the back buffer pixel (x, y), y from the top of the picture.
   std::array<int, 4> pixel(int x, int y) {

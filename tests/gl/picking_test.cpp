@@ -19,17 +19,17 @@ TEST_F(PickingTest, PickSelectsTheIndexDrawnAndTheBackgroundNothing) {
     scenes_->scenes[0].objectCount = 0;
     scenes_->scenes[0].currentObject = 0;
     ballAt(index);
-    EXPECT_EQ(renderer_->pickObject(kWidth / 2, kHeight / 2), index);
+    EXPECT_EQ(renderer_->PickObject(kWidth / 2, kHeight / 2), index);
     EXPECT_EQ(scenes_->scenes[0].currentObject, index);
   }
-  EXPECT_EQ(renderer_->pickObject(0, 0), 255);
+  EXPECT_EQ(renderer_->PickObject(0, 0), 255);
   EXPECT_EQ(scenes_->scenes[0].currentObject, 253);
 }
 
 TEST_F(PickingTest, ControlPickSetsTheControlObject) {
   ballAt(2);
   scenes_->controlPickArmed = true;
-  renderer_->pickObject(kWidth / 2, kHeight / 2);
+  renderer_->PickObject(kWidth / 2, kHeight / 2);
   EXPECT_EQ(scenes_->scenes[0].currentObject, 0);
   EXPECT_EQ(scenes_->scenes[0].objects[0].controlObject, 2);
   EXPECT_EQ(scenes_->scenes[0].objects[0].controlMode, 1);

@@ -9,13 +9,13 @@ namespace tess {
 namespace {
 
 using testing::pixel;
-using testing::Pixel;
+using testing::Bgra;
 using testing::runOnPattern;
 using testing::stageBytes;
 
 // Blue, green and red of prev at (sourceRow, sourceColumn) with the alpha of prev at (row, column).
-Pixel moved(const TextureStore& store, int row, int column, int sourceRow, int sourceColumn) {
-  Pixel p = pixel(store, 0, sourceRow, sourceColumn);
+Bgra moved(const TextureStore& store, int row, int column, int sourceRow, int sourceColumn) {
+  Bgra p = pixel(store, 0, sourceRow, sourceColumn);
   p[kAlpha] = pixel(store, 0, row, column)[kAlpha];
   return p;
 }
@@ -79,7 +79,7 @@ TEST(RotorZoom, ZoomAndDeformScaleTheSourcePosition) {
   auto stretched = runOnPattern(256, texop::RotorZoom, {128, 128, 0, 64, 128, 64});
   EXPECT_EQ(pixel(*stretched, 1, 7, 100), moved(*stretched, 7, 100, 7, 200));
   EXPECT_EQ(pixel(*stretched, 1, 7, 127), moved(*stretched, 7, 127, 7, 254));
-  EXPECT_EQ(pixel(*stretched, 1, 7, 128), (Pixel{0, 0, 0, pixel(*stretched, 0, 7, 128)[kAlpha]}));
+  EXPECT_EQ(pixel(*stretched, 1, 7, 128), (Bgra{0, 0, 0, pixel(*stretched, 0, 7, 128)[kAlpha]}));
 }
 
 TEST(Roll, ShiftsWrapsAndFlips) {
@@ -119,18 +119,18 @@ std::unique_ptr<TextureStore> tilingOn32(int anglestep, int mixType) {
 }
 
 TEST(Tiling, OverlaysRotatedCopies) {
-  // Anglestep 128: 0 and 180 degrees. Pixel (20, 10) reads itself and (12, 22).
+  // Anglestep 128: 0 and 180 degrees. Bgra (20, 10) reads itself and (12, 22).
   auto added = tilingOn32(128, 0);
-  EXPECT_EQ(pixel(*added, 1, 20, 10), (Pixel{32, 32, 2, 6}));  // alpha 2 + 2 + 2
-  // Pixel (0, 5): row 0 is not strictly inside, and 180 degrees reads row 32: nothing added.
-  EXPECT_EQ(pixel(*added, 1, 0, 5), (Pixel{0, 0, 0, 2}));
+  EXPECT_EQ(pixel(*added, 1, 20, 10), (Bgra{32, 32, 2, 6}));  // alpha 2 + 2 + 2
+  // Bgra (0, 5): row 0 is not strictly inside, and 180 degrees reads row 32: nothing added.
+  EXPECT_EQ(pixel(*added, 1, 0, 5), (Bgra{0, 0, 0, 2}));
   auto lighter = tilingOn32(128, 1);
-  EXPECT_EQ(pixel(*lighter, 1, 20, 10), (Pixel{20, 22, 1, 2}));
+  EXPECT_EQ(pixel(*lighter, 1, 20, 10), (Bgra{20, 22, 1, 2}));
   auto neither = tilingOn32(128, 2);
-  EXPECT_EQ(pixel(*neither, 1, 20, 10), (Pixel{0, 0, 0, 2}));
+  EXPECT_EQ(pixel(*neither, 1, 20, 10), (Bgra{0, 0, 0, 2}));
   // Anglestep 0: at least 15 degrees, 24 copies; the centre reads itself every time.
   auto many = tilingOn32(0, 0);
-  EXPECT_EQ(pixel(*many, 1, 16, 16), (Pixel{255, 255, 24, 50}));
+  EXPECT_EQ(pixel(*many, 1, 16, 16), (Bgra{255, 255, 24, 50}));
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace {
 
 using testing::grey;
 using testing::pixel;
-using testing::Pixel;
+using testing::Bgra;
 using testing::runOnPattern;
 using testing::stageBytes;
 
@@ -76,9 +76,9 @@ TEST(ChessField, CellSizesFollowTheParameters) {
 
 TEST(LGradient, RunsFromTheSecondColourAtRowZeroTowardTheFirst) {
   auto store = runOnPattern(32, texop::LGradient, {0, 100, 200, 255, 50, 10});
-  EXPECT_EQ(pixel(*store, 1, 0, 3), (Pixel{10, 50, 255, oldAlpha(32, 0, 3)}));
-  EXPECT_EQ(pixel(*store, 1, 16, 3), (Pixel{105, 75, 127, oldAlpha(32, 16, 3)}));
-  EXPECT_EQ(pixel(*store, 1, 31, 3), (Pixel{194, 98, 7, oldAlpha(32, 31, 3)}));
+  EXPECT_EQ(pixel(*store, 1, 0, 3), (Bgra{10, 50, 255, oldAlpha(32, 0, 3)}));
+  EXPECT_EQ(pixel(*store, 1, 16, 3), (Bgra{105, 75, 127, oldAlpha(32, 16, 3)}));
+  EXPECT_EQ(pixel(*store, 1, 31, 3), (Bgra{194, 98, 7, oldAlpha(32, 31, 3)}));
 }
 
 TEST(Mandelbrot, CountsSinglePrecisionSteps) {

@@ -10,13 +10,13 @@ namespace {
 
 using testing::fillStage;
 using testing::pixel;
-using testing::Pixel;
+using testing::Bgra;
 using testing::runOnPattern;
 using testing::stageBytes;
 
-Pixel previous(const TextureStore& store, int row, int column) { return pixel(store, 0, row, column); }
+Bgra previous(const TextureStore& store, int row, int column) { return pixel(store, 0, row, column); }
 
-Pixel withColour(Pixel p, std::uint8_t red, std::uint8_t green, std::uint8_t blue) { return {blue, green, red, p[3]}; }
+Bgra withColour(Bgra p, std::uint8_t red, std::uint8_t green, std::uint8_t blue) { return {blue, green, red, p[3]}; }
 
 TEST(Box, CoversItsRowsAndColumnsScaledBy255) {
   // Size 32, centre 128, extent 64: start 32 * 96 / 255 = 12, 64 * 32 / 255 = 8 rows and columns.
@@ -54,10 +54,10 @@ TEST(AddParticle, AddsTheWeightedColourOffsetToPrev) {
     return store;
   };
   auto strong = run(255);  // weight 1 at the centre: +252.02 blue, -254 green, red + 0
-  EXPECT_EQ(pixel(*strong, 1, 128, 128), (Pixel{255, 0, 100, 77}));
-  EXPECT_EQ(pixel(*strong, 1, 0, 0), (Pixel{100, 100, 100, 77}));  // beyond the radius: weight 0
+  EXPECT_EQ(pixel(*strong, 1, 128, 128), (Bgra{255, 0, 100, 77}));
+  EXPECT_EQ(pixel(*strong, 1, 0, 0), (Bgra{100, 100, 100, 77}));  // beyond the radius: weight 0
   auto faint = run(1);     // weight 128 * 128 / 1024 / 129 = 0.124 at the centre
-  EXPECT_EQ(pixel(*faint, 1, 128, 128), (Pixel{131, 68, 100, 77}));
+  EXPECT_EQ(pixel(*faint, 1, 128, 128), (Bgra{131, 68, 100, 77}));
 }
 
 TEST(AddSprite, AddsTheRotorZoomedStageWithSaturation) {
@@ -70,8 +70,8 @@ TEST(AddSprite, AddsTheRotorZoomedStageWithSaturation) {
   runTextureOp(*store, texop::AddSprite, identity);
   for (int row : {0, 77, 255}) {
     for (int column : {0, 130, 255}) {
-      const Pixel sprite = pixel(*store, 1, row, column);
-      const Pixel expected{std::uint8_t(std::min(sprite[0] + 10, 255)), std::uint8_t(std::min(sprite[1] + 20, 255)),
+      const Bgra sprite = pixel(*store, 1, row, column);
+      const Bgra expected{std::uint8_t(std::min(sprite[0] + 10, 255)), std::uint8_t(std::min(sprite[1] + 20, 255)),
                            std::uint8_t(std::min(sprite[2] + 30, 255)), 40};
       EXPECT_EQ(pixel(*store, 3, row, column), expected);
     }
@@ -79,7 +79,7 @@ TEST(AddSprite, AddsTheRotorZoomedStageWithSaturation) {
 
   OpParams zoomZero{128, 128, 0, 0, 0};  // stage 0 means stage 1; zoom 0: its pixel at (128, 128)
   runTextureOp(*store, texop::AddSprite, zoomZero);
-  const Pixel centre = pixel(*store, 1, 128, 128);
+  const Bgra centre = pixel(*store, 1, 128, 128);
   EXPECT_EQ(pixel(*store, 3, 3, 250)[kGreen], std::min(centre[kGreen] + 20, 255));
 }
 
@@ -90,7 +90,7 @@ TEST(AddSprite, StageNumberPastTheStageAreaReadsTheLastStageInside) {
   fillStage(*store, 21, {50, 60, 70, 80});
   OpParams params{128, 128, 200, 64, 0};
   runTextureOp(*store, texop::AddSprite, params);
-  EXPECT_EQ(pixel(*store, 1, 512, 512), (Pixel{51, 62, 73, 4}));
+  EXPECT_EQ(pixel(*store, 1, 512, 512), (Bgra{51, 62, 73, 4}));
 }
 
 // A font whose "A" (glyph 14) has ink at the top left and bottom right, and "?" (glyph 1) a

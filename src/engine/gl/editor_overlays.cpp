@@ -118,7 +118,7 @@ void drawEditorOverlays(RenderDevice& device, const SceneStore& scenes,
   state.stages = {};
   device.setBlending(false);
   const Camera& camera = scenes.liveCamera;
-  const ViewRotation rotation = computeViewRotation(camera);
+  const ViewRotation rotation = ComputeViewRotation(camera);
   const ViewTransform view(camera, rotation, switches.viewMode);
   LineBatch lines(view, vertices);
 

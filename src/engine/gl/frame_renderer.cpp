@@ -68,7 +68,7 @@ bool FrameRenderer::shown(const Scene& scene, const SceneObject& object) const {
 
 void FrameRenderer::prepareMeshInputs() {
   inputs_.camera = scenes_.liveCamera;
-  inputs_.rotation = computeViewRotation(scenes_.liveCamera);
+  inputs_.rotation = ComputeViewRotation(scenes_.liveCamera);
   inputs_.viewMode = switches.viewMode;
   inputs_.time = time_;
 }
@@ -79,7 +79,7 @@ void FrameRenderer::buildTimed(int index) {
   meshSeconds_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-int FrameRenderer::renderFrame(std::uint64_t milliseconds) {
+int FrameRenderer::RenderFrame(std::uint64_t milliseconds) {
   milliseconds_ = milliseconds;
   drawFrame(modifierTime(milliseconds), true);
   return 0;
@@ -90,13 +90,13 @@ void FrameRenderer::renderFrameAtTime(double time) { drawFrame(time, false); }
 void FrameRenderer::drawFrame(double time, bool fromClock) {
   meshSeconds_ = 0;
   device_.state.fog = false;
-  const RenderSceneList passes = collectRenderScenes(scenes_.activeScene());
+  const RenderSceneList passes = CollectRenderScenes(scenes_.activeScene());
   time_ = time;
   if (fromClock && switches.trackerPlaying && trackerHook)
     trackerHook(static_cast<double>(milliseconds_));
   if (switches.animationFrozen) time_ = 0;
   device_.state.orthographic = switches.orthographic;
-  device_.uploadEditedTexture(textures_);
+  device_.UploadEditedTexture(textures_);
   device_.setWireframe(switches.wireframe);
   device_.setDepth(true, true);
   device_.clearDepth();
@@ -105,10 +105,10 @@ void FrameRenderer::drawFrame(double time, bool fromClock) {
   const int savedScene = scenes_.currentScene;
   const auto pass = [this] {
     prepareMeshInputs();
-    device_.state.lights = sceneLights(scenes_, time_);
+    device_.state.lights = SetupLights(scenes_, time_);
     device_.state.globalAmbient = ColorValue{1, 1, 1, 0};
     device_.state.specular = true;
-    drawScene();
+    DrawScene();
   };
   if (passes.count == 0) {
     pass();
@@ -125,9 +125,9 @@ void FrameRenderer::drawFrame(double time, bool fromClock) {
   scenes_.currentScene = static_cast<std::uint8_t>(savedScene);
 }
 
-void FrameRenderer::drawScene() {
+void FrameRenderer::DrawScene() {
   Scene& scene = scenes_.activeScene();
-  expandClones(scene);
+  ExpandClones(scene);
   const int count = scene.objectCount;
   for (int i = 0; i < count; ++i)
     if (scene.objects[i].blend == 0) drawObject(i, false);
@@ -216,7 +216,7 @@ void FrameRenderer::drawObject(int index, bool blendedPass) {
   }
 }
 
-int FrameRenderer::pickObject(int x, int y) {
+int FrameRenderer::PickObject(int x, int y) {
   Scene& scene = scenes_.activeScene();
   prepareMeshInputs();
   FixedFunctionState& state = device_.state;
@@ -268,7 +268,7 @@ bool FrameRenderer::renderSceneImage(int scene, int camera, int size, std::uint8
   scenes_.currentScene = static_cast<std::uint8_t>(scene);
   if (camera >= 0 && camera < kCameraSlots) scenes_.liveCamera = scenes_.cameras[camera];
   switches.guidesHidden = true;
-  renderFrame(milliseconds_);
+  RenderFrame(milliseconds_);
   switches.guidesHidden = savedGuides;
   scenes_.liveCamera = savedCamera;
   scenes_.currentScene = static_cast<std::uint8_t>(savedScene);

@@ -24,13 +24,13 @@ class FrameRenderer : public SceneRenderer {
   std::function<void(double milliseconds)> trackerHook;
 
   // One frame at the given clock reading (milliseconds); returns 0.
-  int renderFrame(std::uint64_t milliseconds);
+  int RenderFrame(std::uint64_t milliseconds);
   // One frame at modifier time T (still 0 while animation is frozen), without the timeline.
   void renderFrameAtTime(double time);
 
   // Draws the index image and selects the object at (x, y) (from the top left), or makes it the
   // current object's control object while control picking is armed. Returns the index read.
-  int pickObject(int x, int y);
+  int PickObject(int x, int y);
 
   bool renderSceneImage(int scene, int camera, int size, std::uint8_t* pixels) override;
 
@@ -39,7 +39,7 @@ class FrameRenderer : public SceneRenderer {
 
  private:
   void drawFrame(double time, bool fromClock);
-  void drawScene();
+  void DrawScene();
   void drawObject(int index, bool blendedPass);
   void setObjectTextures(const SceneObject& object, const Material* material);
   void setFog(const SceneObject& object);

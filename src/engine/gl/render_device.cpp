@@ -19,7 +19,7 @@ void defineTexture(unsigned texture, int size, const void* pixels) {
 
 }  // namespace
 
-std::unique_ptr<RenderDevice> RenderDevice::create(int width, int height, std::string& error) {
+std::unique_ptr<RenderDevice> CreateRenderDevice(int width, int height, std::string& error) {
   if (!supportsCore33(error)) return nullptr;
   std::unique_ptr<RenderDevice> device(new RenderDevice);
   device->width_ = width;
@@ -116,7 +116,7 @@ void RenderDevice::uploadAllTextures(const TextureStore& store, const TextureIma
   }
 }
 
-void RenderDevice::uploadEditedTexture(const TextureStore& store) {
+void RenderDevice::UploadEditedTexture(const TextureStore& store) {
   const int slot = store.current, size = store.size();
   if (store.currentTexture().type == kTextureRenderTarget) {
     // Render targets are only drawn into; a texture that just became one gets its storage.

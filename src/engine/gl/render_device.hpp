@@ -33,8 +33,7 @@ struct LineVertex {
 // described device.
 class RenderDevice {
  public:
-  // Nothing, with `error` set, when the context is below 3.3 or a resource cannot be made.
-  static std::unique_ptr<RenderDevice> create(int width, int height, std::string& error);
+  // Releasing the device (destroying it) frees every OpenGL object it made.
   ~RenderDevice();
   RenderDevice(const RenderDevice&) = delete;
   RenderDevice& operator=(const RenderDevice&) = delete;
@@ -47,7 +46,7 @@ class RenderDevice {
   void uploadAllTextures(const TextureStore& store, const TextureImages& images);
   // The displayed stage of the current texture into its device texture; a render-target texture
   // is not uploaded but gets render-target storage of its size when it lacks it.
-  void uploadEditedTexture(const TextureStore& store);
+  void UploadEditedTexture(const TextureStore& store);
   // Makes slot a framebuffer-attachable texture of size x size (no CPU image).
   void makeRenderTarget(int slot, int size);
   bool isRenderTarget(int slot) const { return renderTarget_[slot]; }
@@ -82,6 +81,8 @@ class RenderDevice {
   std::uint8_t readBlue(int x, int y);
 
  private:
+  friend std::unique_ptr<RenderDevice> CreateRenderDevice(int width, int height,
+                                                          std::string& error);
   RenderDevice() = default;
   bool createResources(std::string& error);
   void bindTextures();
@@ -97,5 +98,10 @@ class RenderDevice {
   std::array<int, kDeviceTextures> textureSize_{};
   std::vector<std::uint8_t> readBack_;
 };
+
+// The device over the context current on this thread (the editor's widget, or a headless one),
+// with a back buffer of width x height; nothing, with `error` set, when the context is below 3.3
+// or a resource cannot be made.
+std::unique_ptr<RenderDevice> CreateRenderDevice(int width, int height, std::string& error);
 
 }  // namespace tess::gl

@@ -12,14 +12,14 @@ ColorValue rgbOf(const ColorValue& c) { return ColorValue{c.r, c.g, c.b, 0}; }
 
 }  // namespace
 
-std::array<LightSlot, kLightSlots> sceneLights(const SceneStore& scenes, double time) {
+std::array<LightSlot, kLightSlots> SetupLights(const SceneStore& scenes, double time) {
   std::array<LightSlot, kLightSlots> lights{};
   const Scene& scene = scenes.activeScene();
   const Camera& camera = scenes.liveCamera;
   // Rotation and zoom only: the target is subtracted (lamps) or not (suns) by hand.
   Camera rotationOnly = camera;
   rotationOnly.targetX = rotationOnly.targetY = rotationOnly.targetZ = 0;
-  const ViewTransform view(rotationOnly, computeViewRotation(camera), ViewMode::Normal);
+  const ViewTransform view(rotationOnly, ComputeViewRotation(camera), ViewMode::Normal);
   int n = 0;
   for (int i = 0; i < scene.objectCount && n < kLightSlots; ++i) {
     const SceneObject& o = scene.objects[i];
@@ -28,7 +28,7 @@ std::array<LightSlot, kLightSlots> sceneLights(const SceneStore& scenes, double 
     GridCell cell;
     cell.weight = &weight;
     MeshPoint point;
-    runModifierChain(scene, i, ModifierPass{o, cell, time}, point);
+    ModifierProgram(scene, i, time, true).apply(ModifierPass{o, cell, time}, point);
     double x = point.px, y = point.py, z = point.pz;
     LightSlot& light = lights[n++];
     if (o.type == objtype::Sun) {

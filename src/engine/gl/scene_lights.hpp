@@ -11,6 +11,6 @@ namespace tess::gl {
 // lamps (point) in object index order, the rest off. Colours come from each light's material;
 // the direction or position is the origin run through the light's modifiers, moved by its
 // position (and, for lamps, the camera target), then rotated and zoomed like the view.
-std::array<LightSlot, kLightSlots> sceneLights(const SceneStore& scenes, double time);
+std::array<LightSlot, kLightSlots> SetupLights(const SceneStore& scenes, double time);
 
 }  // namespace tess::gl
