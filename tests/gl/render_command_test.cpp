@@ -42,12 +42,14 @@ TEST(RenderCommand, WritesOneFrameAsPng) {
   EXPECT_EQ(bytes.substr(1, 3), "PNG");
   EXPECT_EQ(bigEndianAt(bytes, 16), 64u);
   EXPECT_EQ(bigEndianAt(bytes, 20), 48u);
+  EXPECT_EQ(runRender({kExample, "--at", "3000", "--size", "32x24", "--png", png}), kExitSuccess);
 }
 
 TEST(RenderCommand, RefusesBadArguments) {
   EXPECT_EQ(runRender({kExample}), kExitUsage);
   EXPECT_EQ(runRender({kExample, "--png", "x.png", "--size", "64"}), kExitUsage);
   EXPECT_EQ(runRender({kExample, "--png", "x.png", "--time", "soon"}), kExitUsage);
+  EXPECT_EQ(runRender({kExample, "--png", "x.png", "--at", "-5"}), kExitUsage);
   std::string error;
   if (!gl::HeadlessContext::create(error)) GTEST_SKIP() << "no headless OpenGL: " << error;
   std::string message;
