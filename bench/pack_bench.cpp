@@ -10,6 +10,7 @@
 #include "core/msvc_random.hpp"
 #include "scene/complex_pack_text.hpp"
 #include "scene/pack_files.hpp"
+#include "scene/project.hpp"
 #include "texture/interpreter.hpp"
 #include "texture/operation_table.hpp"
 #include "texture/texture_text.hpp"
@@ -17,12 +18,7 @@
 namespace tess {
 namespace {
 
-struct FullProject {
-  std::unique_ptr<SceneStore> scenes = std::make_unique<SceneStore>();
-  std::unique_ptr<TextureStore> textures = std::make_unique<TextureStore>();
-  TrackerTable tracker;
-  UndoSnapshots undo;
-  Project project{*scenes, *textures, tracker, undo};
+struct FullProject : OwnedProject {
   std::filesystem::path file = undo.folder() / "full.tsc";
 
   FullProject() {

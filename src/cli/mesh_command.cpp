@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "cli/arguments.hpp"
-#include "cli/loaded_project.hpp"
+#include "scene/project.hpp"
 #include "engine/clone_expansion.hpp"
 #include "engine/mesh_builder.hpp"
 #include "scene/pack_files.hpp"
@@ -94,7 +94,7 @@ int runMeshCommand(const std::vector<std::string>& args, std::ostream& out, std:
   }
   const std::string& input = arguments->positional[0];
 
-  LoadedProject loaded;
+  OwnedProject loaded;
   TextureImages images;
   PackLoadOptions options;
   options.afterTexture = [&](int) { images.capture(*loaded.textures); };

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "cli/arguments.hpp"
-#include "cli/loaded_project.hpp"
+#include "scene/project.hpp"
 #include "cli/png_file.hpp"
 #include "scene/pack_files.hpp"
 #include "texture/texture_text.hpp"
@@ -85,7 +85,7 @@ int runPackCommand(const std::vector<std::string>& args, std::ostream& out, std:
   const std::string& input = arguments->positional[0];
   const std::optional<std::string> exportFolder = arguments->option("export-textures");
 
-  LoadedProject loaded;
+  OwnedProject loaded;
   PackLoadOptions options;
   Status exported;
   if (exportFolder) {

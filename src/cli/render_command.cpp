@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "cli/arguments.hpp"
-#include "cli/loaded_project.hpp"
+#include "scene/project.hpp"
 #include "cli/png_file.hpp"
 #include "engine/gl/frame_renderer.hpp"
 #include "engine/gl/headless_context.hpp"
@@ -109,7 +109,7 @@ int runRenderCommand(const std::vector<std::string>& args, std::ostream&, std::o
     return kExitBadInput;
   }
 
-  LoadedProject loaded;
+  OwnedProject loaded;
   TextureImages images;
   gl::FrameRenderer renderer(*device, *loaded.scenes, *loaded.textures, images);
   renderer.switches.guidesHidden = true;

@@ -18,13 +18,7 @@
 
 namespace tess::testing {
 
-struct TestProject {
-  std::unique_ptr<SceneStore> scenes = std::make_unique<SceneStore>();
-  std::unique_ptr<TextureStore> textures = std::make_unique<TextureStore>();
-  TrackerTable tracker;
-  UndoSnapshots undo;
-  Project project{*scenes, *textures, tracker, undo};
-
+struct TestProject : OwnedProject {
   std::string packText() const { return tess::packText(*scenes, textures->slots, tracker); }
   Scene& scene(int s) { return scenes->scenes[s]; }
 };
