@@ -181,3 +181,53 @@ TEST_F(FrameTest, MaterialStagesCombineInOrder) {
 
 }  // namespace
 }  // namespace tess::testing
+
+namespace tess::testing {
+namespace {
+
+// Wireframe draws only the edges: the inside of a grid cell (40 x 30 pixels here) keeps the
+// clear colour while the edges stay drawn.
+TEST_F(FrameTest, WireframeDrawsOnlyTheEdges) {
+  addScreen(1, 1.0f);
+  renderer_->switches.wireframe = true;
+  frame();
+  EXPECT_EQ(red(20, 3), 0x78);
+  int drawn = 0;
+  for (int y = 0; y < kHeight; ++y) drawn += red(20, y) == 255;
+  EXPECT_GT(drawn, 0);
+  renderer_->switches.wireframe = false;
+  frame();
+  EXPECT_EQ(red(20, 3), 255);
+}
+
+// A ball two units in front of the target is in the middle of the normal view; the up view
+// turns that offset downwards on the screen, the bottom view upwards.
+TEST_F(FrameTest, ViewModeTurnsTheScene) {
+  addBall(1, ColorValue{1, 1, 1, 1}, 1, 1);
+  const int middle = kHeight / 2, low = 100, high = 20;
+  for (auto [mode, shown, empty] : {std::tuple{ViewMode::Normal, middle, -1},
+                                    {ViewMode::Up, low, high}, {ViewMode::Bottom, high, low}}) {
+    renderer_->switches.viewMode = mode;
+    frame();
+    EXPECT_EQ(red(kWidth / 2, shown), 255) << static_cast<int>(mode);
+    if (empty < 0) continue;
+    EXPECT_EQ(red(kWidth / 2, middle), 0x78) << static_cast<int>(mode);
+    EXPECT_EQ(red(kWidth / 2, empty), 0x78) << static_cast<int>(mode);
+  }
+}
+
+// While the tracker plays, every frame from the clock evaluates the timeline once, at the
+// frame's clock reading; frames at a modifier time and frames while stopped do not.
+TEST_F(FrameTest, TrackerHookRunsOncePerFrameWhilePlaying) {
+  std::vector<double> calls;
+  renderer_->trackerHook = [&calls](double ms) { calls.push_back(ms); };
+  renderer_->RenderFrame(40);
+  renderer_->switches.trackerPlaying = true;
+  renderer_->RenderFrame(100);
+  renderer_->RenderFrame(250);
+  renderer_->renderFrameAtTime(3);
+  EXPECT_EQ(calls, (std::vector<double>{100, 250}));
+}
+
+}  // namespace
+}  // namespace tess::testing

@@ -38,7 +38,8 @@ out vec3 vSpecular;
 out vec2 vTex[3];
 out float vFog;
 
-vec3 toView(vec3 p) { return vec3(p.x, -p.z, p.y + 4.0); }
+vec3 toViewDirection(vec3 d) { return vec3(d.x, -d.z, d.y); }
+vec3 toView(vec3 p) { return toViewDirection(p) + vec3(0.0, 0.0, 4.0); }
 
 vec2 generated(int source, vec3 eye, vec3 n) {
   if (source == 0) return aTexCoord;
@@ -50,7 +51,7 @@ vec2 generated(int source, vec3 eye, vec3 n) {
 
 void main() {
   vec3 p = toView(aPosition);
-  vec3 n = vec3(aNormal.x, -aNormal.z, aNormal.y);
+  vec3 n = toViewDirection(aNormal);
   if (dot(n, n) > 0.0) n = normalize(n);
   vec3 toEye = dot(p, p) > 0.0 ? normalize(-p) : vec3(0.0, 0.0, -1.0);
 
@@ -61,7 +62,7 @@ void main() {
     if (uLightType[i] == 0) continue;
     vec3 l;
     if (uLightType[i] == 1) {
-      l = -normalize(uLightVector[i]);
+      l = -normalize(toViewDirection(uLightVector[i]));
     } else {
       vec3 d = toView(uLightVector[i]) - p;
       float distance = length(d);
