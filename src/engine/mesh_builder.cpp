@@ -168,8 +168,8 @@ void buildMesh(const SceneStore& scenes, int index, const MeshInputs& inputs,
   const int depth = material ? material->displaceDepth : 0;
   const ViewTransform view(inputs.camera, inputs.rotation, inputs.viewMode);
   // A postprocessor applies its own list only, in its own coordinates.
-  const ModifierProgram modifiers(scene, index, inputs.time, o.type != objtype::Postprocessor);
-  const GridJob job{o, modifiers, inputs, view, buffers};
+  buffers.modifiers.rebuild(scene, index, inputs.time, o.type != objtype::Postprocessor);
+  const GridJob job{o, buffers.modifiers, inputs, view, buffers};
   double tilt = 0;
   for (int face = 0; face < faces; ++face) {
     const PointGenerator generator(o, scene.modifiers[index], heights, depth, face, tilt);

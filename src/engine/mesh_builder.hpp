@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/mesh_vertex.hpp"
+#include "engine/modifier_engine.hpp"
 #include "engine/texture_images.hpp"
 #include "engine/view_transform.hpp"
 #include "scene/scene_store.hpp"
@@ -38,6 +39,7 @@ struct MeshBuffers {
   std::vector<GridPoint> grid = std::vector<GridPoint>(kGridPoints);
   std::vector<std::uint8_t> selection = std::vector<std::uint8_t>(kGridPoints);
   std::vector<MeshVertex> vertices;
+  ModifierProgram modifiers;
   int vertexCount = 0;
   int triangleCount = 0;
 };

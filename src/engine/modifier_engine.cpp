@@ -339,7 +339,9 @@ void ApplyModifiers(const ModifierList& list, const SceneObject& owner, bool gro
   }
 }
 
-ModifierProgram::ModifierProgram(const Scene& scene, int originIndex, double time, bool chain) {
+void ModifierProgram::rebuild(const Scene& scene, int originIndex, double time, bool chain) {
+  links_.clear();
+  steps_.clear();
   std::bitset<kObjectSlots> visited;
   bool group = false;
   int current = originIndex;

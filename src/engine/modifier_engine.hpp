@@ -36,9 +36,15 @@ struct EntryValues {
 // object at most once and never the origin again. The entries of a list without anima entries
 // keep their parameters and fixed turns for every point; a list with anima entries is applied
 // point by point as ApplyModifiers does, since its anima state depends on the point's selection.
+// Rebuilding reuses the storage, so a program kept between frames allocates nothing.
 class ModifierProgram {
  public:
-  ModifierProgram(const Scene& scene, int originIndex, double time, bool chain);
+  ModifierProgram() = default;
+  ModifierProgram(const Scene& scene, int originIndex, double time, bool chain) {
+    rebuild(scene, originIndex, time, chain);
+  }
+
+  void rebuild(const Scene& scene, int originIndex, double time, bool chain);
 
   void apply(const ModifierPass& pass, MeshPoint& point) const;
 

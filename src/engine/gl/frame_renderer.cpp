@@ -105,7 +105,7 @@ void FrameRenderer::drawFrame(double time, bool fromClock) {
   const int savedScene = scenes_.currentScene;
   const auto pass = [this] {
     prepareMeshInputs();
-    device_.state.lights = SetupLights(scenes_, time_);
+    device_.state.lights = SetupLights(scenes_, time_, mesh_.modifiers);
     device_.state.globalAmbient = ColorValue{1, 1, 1, 0};
     device_.state.specular = true;
     DrawScene();

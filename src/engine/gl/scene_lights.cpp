@@ -12,7 +12,8 @@ ColorValue rgbOf(const ColorValue& c) { return ColorValue{c.r, c.g, c.b, 0}; }
 
 }  // namespace
 
-std::array<LightSlot, kLightSlots> SetupLights(const SceneStore& scenes, double time) {
+std::array<LightSlot, kLightSlots> SetupLights(const SceneStore& scenes, double time,
+                                               ModifierProgram& modifiers) {
   std::array<LightSlot, kLightSlots> lights{};
   const Scene& scene = scenes.activeScene();
   const Camera& camera = scenes.liveCamera;
@@ -28,7 +29,8 @@ std::array<LightSlot, kLightSlots> SetupLights(const SceneStore& scenes, double 
     GridCell cell;
     cell.weight = &weight;
     MeshPoint point;
-    ModifierProgram(scene, i, time, true).apply(ModifierPass{o, cell, time}, point);
+    modifiers.rebuild(scene, i, time, true);
+    modifiers.apply(ModifierPass{o, cell, time}, point);
     double x = point.px, y = point.py, z = point.pz;
     LightSlot& light = lights[n++];
     if (o.type == objtype::Sun) {

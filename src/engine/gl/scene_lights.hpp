@@ -3,6 +3,7 @@
 #include <array>
 
 #include "engine/gl/fixed_function_state.hpp"
+#include "engine/modifier_engine.hpp"
 #include "scene/scene_store.hpp"
 
 namespace tess::gl {
@@ -10,7 +11,9 @@ namespace tess::gl {
 // The lights of the current scene as seen through liveCamera: up to eight suns (directional) and
 // lamps (point) in object index order, the rest off. Colours come from each light's material;
 // the direction or position is the origin run through the light's modifiers, moved by its
-// position (and, for lamps, the camera target), then rotated and zoomed like the view.
-std::array<LightSlot, kLightSlots> SetupLights(const SceneStore& scenes, double time);
+// position (and, for lamps, the camera target), then rotated and zoomed like the view. modifiers
+// is a work area kept between frames, so setting up the lights allocates nothing.
+std::array<LightSlot, kLightSlots> SetupLights(const SceneStore& scenes, double time,
+                                               ModifierProgram& modifiers);
 
 }  // namespace tess::gl
