@@ -1,0 +1,41 @@
+// tessarine [PACK.tsc]: the editor.
+#include <QApplication>
+#include <QScreen>
+#include <QTimer>
+#include <csignal>
+
+#include "app/main_window.hpp"
+
+namespace {
+
+volatile std::sig_atomic_t quitRequested = 0;
+
+// A termination request (logout, kill) ends the program in order, so the undo folder goes too.
+void requestQuit(int) { quitRequested = 1; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  std::signal(SIGTERM, requestQuit);
+  std::signal(SIGINT, requestQuit);
+
+  std::optional<std::filesystem::path> pack;
+  const QStringList arguments = QApplication::arguments();
+  if (arguments.size() > 1 && !arguments[1].isEmpty()) pack = arguments[1].toStdString();
+
+  tess::EditorServices services;
+  services.program = std::filesystem::absolute(QApplication::applicationFilePath().toStdString());
+  tess::MainWindow window(std::move(services));
+  // Without a window manager (a bare X server) "maximised" means nothing: take the screen anyway.
+  if (const QScreen* screen = window.screen()) window.setGeometry(screen->availableGeometry());
+  window.showMaximized();
+  if (!window.start(pack)) return 1;
+
+  QTimer quitWatch;
+  QObject::connect(&quitWatch, &QTimer::timeout, [&] {
+    if (quitRequested) window.close();
+  });
+  quitWatch.start(100);
+  return QApplication::exec();
+}

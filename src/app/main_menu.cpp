@@ -1,0 +1,177 @@
+// The main frame's menu bar: every command with its caption as the menus show it.
+#include <QKeySequence>
+#include <QMenu>
+#include <QMenuBar>
+#include <QShortcut>
+
+#include "app/main_window.hpp"
+#include "scene/object_operations.hpp"
+#include "ui/mdi_window.hpp"
+
+namespace tess {
+namespace {
+
+// "Create object" entries in menu order; the index is the object type they create.
+constexpr const char* kObjectCaptions[] = {
+    "sphere", "tube", "cylinder", "tank", "flat", "landscape", "landscape on sphere",
+    "landscape on tube", "cube", "landscape on cube+", "landscape on tube-", "prostprocessor",
+    "clear z-buffer", "torus", "landscape on torus", "sun", "lamp", "tube with loft",
+    "tube with loft (2)", "copy to texture", "render scene", "fog"};
+
+constexpr const char* windowMenuCaption(ToolWindow window) {
+  switch (window) {
+    case ToolWindow::View3d: return "3d";
+    case ToolWindow::Objects: return "Objects";
+    case ToolWindow::Modifiers: return "Modifers";
+    case ToolWindow::TextureEditor: return "Texture editor";
+    case ToolWindow::TextureView: return "Texture view";
+    case ToolWindow::MaterialEditor: return "Material editor";
+    case ToolWindow::Tracker: return "Tracker";
+    case ToolWindow::SampleGenerator: return "Sample generator";
+  }
+  return "";
+}
+
+QAction* findAction(const QList<QAction*>& actions, const QString& caption) {
+  for (QAction* entry : actions) {
+    if (entry->text() == caption) return entry;
+    if (entry->menu())
+      if (QAction* found = findAction(entry->menu()->actions(), caption)) return found;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+QAction* MainWindow::addCommand(QMenu* menu, const QString& caption, std::function<void()> command) {
+  QAction* entry = menu->addAction(caption);
+  connect(entry, &QAction::triggered, this, [command = std::move(command)] { command(); });
+  return entry;
+}
+
+QAction* MainWindow::action(const QString& caption) const {
+  return findAction(menuBar()->actions(), caption);
+}
+
+void MainWindow::buildMenus() {
+  buildFileMenu();
+
+  scenesMenu_ = menuBar()->addMenu("Scenes");
+  addCommand(scenesMenu_, "Add", [this] { addScene(); });
+  addCommand(scenesMenu_, "Del last scene", [this] { deleteLastScene(); });
+  scenesMenu_->addSeparator();
+  rebuildScenesMenu();
+
+  buildObjectsMenu();
+  buildWindowsMenu();
+
+  QMenu* help = menuBar()->addMenu("Help");
+  addCommand(help, "Help", [this] { showHelp(); });
+
+  // F1..F5 choose a window scheme wherever the keyboard focus is.
+  for (int scheme = 0; scheme < kSchemeCount; ++scheme) {
+    auto* key = new QShortcut(QKeySequence(Qt::Key_F1 + scheme), this);
+    key->setContext(Qt::ApplicationShortcut);
+    connect(key, &QShortcut::activated, this, [this, scheme] { chooseScheme(scheme); });
+  }
+}
+
+void MainWindow::buildFileMenu() {
+  fileMenu_ = menuBar()->addMenu("File");
+  addCommand(fileMenu_, "Load pack…", [this] { loadPack(); });
+  addCommand(fileMenu_, "Save pack", [this] { savePack(); })->setShortcut(QKeySequence("Ctrl+S"));
+  addCommand(fileMenu_, "Save pack as…", [this] { savePackAs(); });
+  addCommand(fileMenu_, "Merge packs", [this] { mergePacks(); });
+  fileMenu_->addSeparator();
+  QMenu* textures = fileMenu_->addMenu("Textures");
+  addCommand(textures, "Load texture", [this] { loadTexture(); });
+  addCommand(textures, "Save texture", [this] { saveTexture(); });
+  addCommand(textures, "Export texrures pack", [this] { exportTexturesPack(); });
+  QMenu* geometry = fileMenu_->addMenu("Geometry");
+  addCommand(geometry, "Load scene", [this] { loadSceneLayer(); });
+  addCommand(geometry, "Save Scene", [this] { saveSceneLayer(); });
+  addCommand(geometry, "Clear scene", [this] { clearSceneAsked(); });
+  QMenu* materials = fileMenu_->addMenu("Materials");
+  addCommand(materials, "Load material", [this] { loadMaterial(); });
+  addCommand(materials, "Save material", [this] { saveMaterial(); });
+  fileMenu_->addSeparator();
+  addCommand(fileMenu_, "Change Font...", [this] { changeFont(); });
+  addCommand(fileMenu_, "Statistics...", [this] { showStatistics(); });
+  fileMenu_->addSeparator();
+}
+
+void MainWindow::buildObjectsMenu() {
+  QMenu* objects = menuBar()->addMenu("Objects");
+  QMenu* create = objects->addMenu("Create object");
+  for (int type = 0; type < static_cast<int>(std::size(kObjectCaptions)); ++type)
+    addCommand(create, kObjectCaptions[type], [this, type] { createObject(project(), type); });
+  addCommand(objects, "Delete object", [this] { deleteObject(project()); });
+  addCommand(objects, "Copy object", [this] { copyObject(project()); });
+  objects->addSeparator();
+  addCommand(objects, "Clone group (current level)", [this] { cloneGroup(project()); });
+  addCommand(objects, "Ungroup", [this] { ungroup(project()); });
+  objects->addSeparator();
+  addCommand(objects, "Set control object", [this] { armControlPick(project().scenes); });
+  addCommand(objects, "Reset control object", [this] { resetControlObject(project()); });
+}
+
+void MainWindow::buildWindowsMenu() {
+  QMenu* windows = menuBar()->addMenu("Windows");
+  addCommand(windows, "Load scheme", [this] { loadScheme(); });
+  addCommand(windows, "Save scheme", [this] { saveScheme(); });
+  windows->addSeparator();
+  openedAction_ = addCommand(windows, "Opened windows", [this] { setWindowsOpened(true); });
+  zoomedAction_ = addCommand(windows, "Zoomed windows", [this] { setWindowsOpened(false); });
+  windows->addSeparator();
+  autofocusOffAction_ =
+      addCommand(windows, "Reset windows autofocus", [this] { setAutofocusOff(true); });
+  autofocusOnAction_ =
+      addCommand(windows, "Set windows autofocus", [this] { setAutofocusOff(false); });
+  textureMaterialAction_ = addCommand(windows, "Texture and Material autofocus",
+                                      [this] { toggleTextureMaterialAutofocus(); });
+  for (QAction* entry : {openedAction_, zoomedAction_, autofocusOffAction_, autofocusOnAction_,
+                         textureMaterialAction_})
+    entry->setCheckable(true);
+  updateLayoutChecks();
+  windows->addSeparator();
+  for (ToolWindow window : kToolWindows) {
+    QAction* entry = addCommand(windows, windowMenuCaption(window), [this, window] {
+      toggleWindow(window);
+    });
+    entry->setCheckable(true);
+    entry->setChecked(true);
+    windowActions_[static_cast<int>(window)] = entry;
+  }
+}
+
+void MainWindow::updateLayoutChecks() {
+  openedAction_->setChecked(layout_.windowsOpened != 0);
+  zoomedAction_->setChecked(layout_.windowsOpened == 0);
+  autofocusOffAction_->setChecked(layout_.autofocusOff != 0);
+  autofocusOnAction_->setChecked(layout_.autofocusOff == 0);
+  textureMaterialAction_->setChecked(project().scenes.textureMaterialAutofocus);
+}
+
+void MainWindow::rebuildScenesMenu() {
+  for (QAction* entry : sceneActions_) delete entry;
+  sceneActions_.clear();
+  const SceneStore& scenes = project().scenes;
+  for (int scene = 0; scene < scenes.sceneCount; ++scene) {
+    QAction* entry = addCommand(scenesMenu_, QString::number(scene), [this, scene] {
+      selectScene(scene);
+    });
+    entry->setCheckable(true);
+    entry->setChecked(scene == scenes.currentScene);
+    sceneActions_.push_back(entry);
+  }
+}
+
+void MainWindow::rebuildRecentFilesMenu() {
+  for (QAction* entry : recentActions_) delete entry;
+  recentActions_.clear();
+  for (int k = 1; k <= recent_.count; ++k)
+    recentActions_.push_back(addCommand(fileMenu_, QString::fromStdString(recent_.names[k - 1]),
+                                        [this, k] { openRecentFile(k); }));
+}
+
+}  // namespace tess

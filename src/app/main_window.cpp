@@ -1,0 +1,179 @@
+#include "app/main_window.hpp"
+
+#include <QKeyEvent>
+#include <QMdiArea>
+#include <QMenuBar>
+
+#include "app/file_association.hpp"
+#include "core/folders.hpp"
+#include "texture/bitmap_font.hpp"
+#include "ui/mdi_window.hpp"
+#include "ui/texture_view_window.hpp"
+#include "ui/view3d_rules.hpp"
+#include "ui/view3d_window.hpp"
+
+namespace tess {
+namespace {
+
+const char* captionOf(ToolWindow window) {
+  switch (window) {
+    case ToolWindow::View3d: return kView3dStartTitle;
+    case ToolWindow::Objects: return "Objects";
+    case ToolWindow::Modifiers: return "Modifiers";
+    case ToolWindow::TextureEditor: return "Texture editor";
+    case ToolWindow::TextureView: return "Texture view";
+    case ToolWindow::MaterialEditor: return "Material editor";
+    case ToolWindow::Tracker: return "Tracker (timeline)";
+    case ToolWindow::SampleGenerator: return "Sample generator [BETA!]";
+  }
+  return "";
+}
+
+// The back buffer is as large as the screen; the view shows it scaled.
+QSize screenSize(const QWidget& widget) {
+  const QScreen* screen = widget.screen();
+  return screen ? screen->size() : QSize(640, 480);
+}
+
+}  // namespace
+
+MainWindow::MainWindow(EditorServices services) : services_(std::move(services)) {
+  if (!services_.dialogs) services_.dialogs = makeQtDialogs(this);
+  setWindowTitle(kProgramTitle);
+  setFocusPolicy(Qt::StrongFocus);
+  createWindows();
+  buildMenus();
+
+  loadBitmapFont(dataFolder() / project().scenes.fontName, project().textures.font);
+  project().undo.take(project().scenes);
+
+  idleTimer_.setInterval(0);
+  connect(&idleTimer_, &QTimer::timeout, this, &MainWindow::renderIdleFrame);
+}
+
+MainWindow::~MainWindow() {
+  idleTimer_.stop();
+  graphics_.reset();
+}
+
+void MainWindow::createWindows() {
+  area_ = new QMdiArea(this);
+  area_->setBackground(palette().button());
+  area_->viewport()->setMouseTracking(true);
+  area_->viewport()->installEventFilter(this);
+  setCentralWidget(area_);
+
+  view3d_ = new View3dWindow;
+  textureView_ = new TextureViewWindow(project().textures);
+  for (ToolWindow window : kToolWindows) {
+    QWidget* content = window == ToolWindow::View3d        ? static_cast<QWidget*>(view3d_)
+                       : window == ToolWindow::TextureView ? static_cast<QWidget*>(textureView_)
+                                                           : new QWidget;
+    auto* frame = new MdiWindow(content, captionOf(window));
+    area_->addSubWindow(frame);
+    windows_[static_cast<int>(window)] = frame;
+    connect(frame, &MdiWindow::closeRequested, this, [this, window] { toggleWindow(window); });
+  }
+  connect(view3d_, &QWidget::windowTitleChanged, window(ToolWindow::View3d), &QWidget::setWindowTitle);
+  connect(textureView_, &QWidget::windowTitleChanged, window(ToolWindow::TextureView),
+          &QWidget::setWindowTitle);
+  textureView_->refresh();
+  for (ToolWindow window : kToolWindows) {
+    if (rectSlot(window) != kNoSlot) placeWindow(window, layout_.rect(window), true);
+    this->window(window)->show();
+  }
+  window(ToolWindow::SampleGenerator)->setGeometry(265, 800, 640, 190);
+}
+
+bool MainWindow::start(const std::optional<std::filesystem::path>& pack) {
+  const QSize backBuffer = screenSize(*this);
+  std::string error;
+  graphics_ = services_.graphics(project(), backBuffer.width(), backBuffer.height(), error);
+  if (graphics_) {
+    graphics_->uploadAllTextures();
+    window(ToolWindow::View3d)->heightRule = [width = backBuffer.width()](int w) {
+      return view3dHeight(width, w);
+    };
+  } else {
+    const std::string text = "OpenGL 3.3 init error: " + error;
+    view3d_->showError(QString::fromStdString(text));
+    services_.dialogs->message("Tessarine", text, UserDialogs::Icon::Error);
+  }
+
+  loadScheme();
+  std::string recentBytes;
+  readWholeFile(userOrDataFile(kRecentFilesName), recentBytes);
+  recent_ = decodeRecentFiles(recentBytes);
+  rebuildRecentFilesMenu();
+  registerPackFileType(services_.program);
+  if (pack && openPack(*pack)) {
+    recent_.openedNew(pack->string());
+    saveRecentFiles();
+    rebuildRecentFilesMenu();
+  }
+  if (graphics_) idleTimer_.start();
+  return graphics_ != nullptr;
+}
+
+void MainWindow::renderIdleFrame() {
+  graphics_->renderFrame(static_cast<std::uint64_t>(clock_.milliseconds()));
+  view3d_->showPicture(graphics_->picture(), graphics_->width(), graphics_->height());
+}
+
+void MainWindow::textureChanged() {
+  if (graphics_) graphics_->textureChanged();
+  textureView_->refresh();
+}
+
+void MainWindow::showFailure(const Status& status) {
+  if (!status.ok()) services_.dialogs->message("Tessarine", status.message, UserDialogs::Icon::Error);
+}
+
+void MainWindow::placeWindow(ToolWindow which, const LayoutRect& rect, bool withSize) {
+  MdiWindow* frame = window(which);
+  if (withSize)
+    frame->setGeometry(rect.left, rect.top, rect.width(), rect.height());
+  else
+    frame->move(rect.left, rect.top);
+}
+
+void MainWindow::resizeWindow(ToolWindow which, WindowSize size) {
+  window(which)->resize(size.width, size.height);
+}
+
+void MainWindow::setWindowShown(ToolWindow which, bool shown) {
+  window(which)->setVisible(shown);
+  windowActions_[static_cast<int>(which)]->setChecked(shown);
+  layout_.windowHidden[hiddenSlot(which)] = shown ? 0 : 1;
+}
+
+bool MainWindow::event(QEvent* event) {
+  // Tab picks the next window scheme before Qt would move the keyboard focus with it.
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) {
+      chooseScheme((layout_.schemeNumber + 1) % kSchemeCount);
+      return true;
+    }
+  }
+  return QMainWindow::event(event);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == area_->viewport()) {
+    if (event->type() == QEvent::MouseButtonDblClick &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+      loadPack();
+      return true;
+    }
+    if (event->type() == QEvent::MouseMove && layout_.autofocusOff == 0 &&
+        layout_.focusedWindow != kFocusMainFrame) {
+      setFocus();
+      layout_.focusedWindow = kFocusMainFrame;
+      applyCollapsingLayout();
+    }
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+}  // namespace tess

@@ -1,0 +1,150 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <optional>
+
+#include "app/recent_files.hpp"
+#include "app/user_dialogs.hpp"
+#include "app/window_layout.hpp"
+#include "core/clock.hpp"
+#include "scene/project.hpp"
+#include "timeline/music/music_player.hpp"
+#include "ui/view3d_graphics.hpp"
+
+class QMdiArea;
+class QMenu;
+
+namespace tess {
+
+class MdiWindow;
+class TextureViewWindow;
+class View3dWindow;
+
+inline constexpr const char* kProgramTitle = "Tessarine v.2.4 beta 5";
+
+// What the main window is built with: the program's dialogs (tests script them) and the way the
+// renderer starts (tests use one that fails, as on a machine without OpenGL).
+struct EditorServices {
+  std::unique_ptr<UserDialogs> dialogs;  // none: Qt's dialogs
+  GraphicsFactory graphics = View3dGraphics::create;
+  std::filesystem::path program;  // the executable, for the desktop file association
+};
+
+// The main frame: the project, the windows inside it, the menu bar and the window schemes. The
+// renderer draws into the 3D view whenever nothing else is waiting.
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(EditorServices services);
+  ~MainWindow() override;
+
+  // The rest of start-up once the window is shown: the renderer (false when it failed, after
+  // saying so: the program then ends), the saved window scheme, the file association and the
+  // pack named on the command line.
+  bool start(const std::optional<std::filesystem::path>& pack);
+
+  Project& project() { return project_.project; }
+  const WindowLayout& layout() const { return layout_; }
+  const RecentFiles& recentFiles() const { return recent_; }
+  MdiWindow* window(ToolWindow window) const { return windows_[static_cast<int>(window)]; }
+  View3dWindow* view3d() const { return view3d_; }
+  TextureViewWindow* textureView() const { return textureView_; }
+  View3dGraphics* graphics() const { return graphics_.get(); }
+  // The menu entry with this caption (the first one found, sub-menus included).
+  QAction* action(const QString& caption) const;
+  QMenu* scenesMenu() const { return scenesMenu_; }
+
+  // Menu commands, also reached from keys and other windows.
+  void loadPack();
+  void openRecentFile(int k);
+  void savePack();
+  void savePackAs();
+  void mergePacks();
+  void loadTexture();
+  void saveTexture();
+  void exportTexturesPack();
+  void loadSceneLayer();
+  void saveSceneLayer();
+  void clearSceneAsked();
+  void loadMaterial();
+  void saveMaterial();
+  void changeFont();
+  void showStatistics();
+  void addScene();
+  void deleteLastScene();
+  void selectScene(int scene);
+  void loadScheme();
+  void saveScheme();
+  void chooseScheme(int scheme);
+  void setWindowsOpened(bool opened);
+  void setAutofocusOff(bool off);
+  void toggleTextureMaterialAutofocus();
+  void toggleWindow(ToolWindow window);
+  void applyCollapsingLayout();
+  void showHelp();
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void createWindows();
+  void buildMenus();
+  void buildFileMenu();
+  void buildObjectsMenu();
+  void buildWindowsMenu();
+  QAction* addCommand(QMenu* menu, const QString& caption, std::function<void()> command);
+  void rebuildScenesMenu();
+  void rebuildRecentFilesMenu();
+  void updateLayoutChecks();
+
+  bool openPack(const std::filesystem::path& path);
+  void afterProjectChanged();
+  void textureChanged();
+  void showFailure(const Status& status);
+  // Runs a file dialog with window autofocus off, restoring the setting afterwards.
+  template <typename Dialog>
+  auto withoutAutofocus(Dialog dialog);
+  std::optional<std::filesystem::path> askOpen(const std::string& caption, const FileFilter& filter);
+  std::optional<std::filesystem::path> askSave(const std::string& caption, const FileFilter& filter,
+                                               std::string_view extension);
+  void placeWindow(ToolWindow window, const LayoutRect& rect, bool withSize);
+  void resizeWindow(ToolWindow window, WindowSize size);
+  void setWindowShown(ToolWindow window, bool shown);
+  void renderIdleFrame();
+  void saveRecentFiles();
+
+  EditorServices services_;
+  MusicPlayer music_;
+  OwnedProject project_;
+  std::unique_ptr<View3dGraphics> graphics_;
+  SteadyClock clock_;
+  QTimer idleTimer_;
+
+  WindowLayout layout_ = initialWindowLayout();
+  RecentFiles recent_;
+  std::filesystem::path packPath_;
+
+  QMdiArea* area_ = nullptr;
+  std::array<MdiWindow*, kToolWindowCount> windows_{};
+  View3dWindow* view3d_ = nullptr;
+  TextureViewWindow* textureView_ = nullptr;
+
+  QMenu* fileMenu_ = nullptr;
+  QMenu* scenesMenu_ = nullptr;
+  std::vector<QAction*> recentActions_;
+  std::vector<QAction*> sceneActions_;
+  std::array<QAction*, kToolWindowCount> windowActions_{};
+  QAction* openedAction_ = nullptr;
+  QAction* zoomedAction_ = nullptr;
+  QAction* autofocusOffAction_ = nullptr;
+  QAction* autofocusOnAction_ = nullptr;
+  QAction* textureMaterialAction_ = nullptr;
+};
+
+}  // namespace tess

@@ -1,0 +1,55 @@
+#include "ui/texture_view_picture.hpp"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+namespace tess {
+namespace {
+
+constexpr double kPanStep = 0.0109375;
+const double kQuarterTurn = -45.0 * 3.14159265358979323846 / 180.0;
+
+constexpr std::uint32_t kBlack = 0xFF000000;
+constexpr std::uint32_t kGrey = 0xFF808080;
+
+}  // namespace
+
+void drawTextureView(const std::uint8_t* stage, int size, const TextureViewState& view, int width,
+                     int height, std::uint32_t* picture) {
+  const double step = view.zoom / 64.0;
+  const double u = size / 2.0 - kPanStep * std::cos(kQuarterTurn) * view.zoom * height + view.panY;
+  const double v = size / 2.0 + kPanStep * std::sin(kQuarterTurn) * view.zoom * width - view.panX;
+  const std::uint32_t background = view.greyBackground ? kGrey : kBlack;
+
+  // The texture column of every screen column, or -1 outside the texture.
+  std::vector<int> columns(static_cast<std::size_t>(width));
+  for (int j = 0; j < width; ++j) {
+    const double column = std::floor(v + j * step);
+    columns[j] = column >= 0 && column < size ? static_cast<int>(column) : -1;
+  }
+  for (int i = 0; i < height; ++i) {
+    std::uint32_t* line = picture + static_cast<std::size_t>(height - 1 - i) * width;
+    const double row = std::floor(u + i * step);
+    if (row < 0 || row >= size) {
+      std::fill_n(line, width, background);
+      continue;
+    }
+    const std::uint8_t* source = stage + static_cast<std::size_t>(row) * size * 4;
+    for (int j = 0; j < width; ++j) {
+      if (columns[j] < 0) {
+        line[j] = background;
+        continue;
+      }
+      const std::uint8_t* pixel = source + columns[j] * 4;
+      line[j] = kBlack | std::uint32_t{pixel[2]} << 16 | std::uint32_t{pixel[1]} << 8 | pixel[0];
+    }
+  }
+}
+
+int fittingZoom(int size, int width, int height) {
+  return static_cast<int>(std::floor(size * 1.5 * 64 / (std::min(width, height) + 1)));
+}
+
+}  // namespace tess
