@@ -58,6 +58,8 @@ class MainWindow : public QMainWindow {
   // The menu entry with this caption (the first one found, sub-menus included).
   QAction* action(const QString& caption) const;
   QMenu* scenesMenu() const { return scenesMenu_; }
+  // The "Windows" menu entry that shows and hides a window.
+  QAction* toggleAction(ToolWindow window) const { return windowActions_[static_cast<int>(window)]; }
 
   // Menu commands, also reached from keys and other windows.
   void loadPack();
