@@ -1,24 +1,17 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and shows the example project. Until the editor
-# window exists this renders the example textures and a frame of each example scene to PNG with
-# the command-line tool.
+# Installs what is missing, builds everything and starts the editor on the example project.
+# Arguments go to the editor in place of the example (for example another pack).
 set -euo pipefail
 cd "$(dirname "$0")"
 scripts/deps.sh
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j "$(nproc)"
 
-mkdir -p out
-for texture in data/examples/*.ttx; do
-  picture="out/$(basename "${texture%.ttx}").png"
-  build/bin/tessarine-cli texture "$texture" --png "$picture"
-  echo "Rendered $texture to $(pwd)/$picture"
-done
-
-for pack in data/examples/*.tsc; do
-  picture="out/$(basename "${pack%.tsc}").png"
-  # A machine without OpenGL 3.3 says so and the textures above still stand.
-  if build/bin/tessarine-cli render "$pack" --png "$picture"; then
-    echo "Rendered a frame of $pack to $(pwd)/$picture"
-  fi
-done
+if [ $# -eq 0 ]; then
+  set -- data/examples/demo.tsc
+fi
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display: the editor needs a desktop session (or run it under xvfb-run)." >&2
+  exit 1
+fi
+exec build/bin/tessarine "$@"

@@ -5,6 +5,7 @@
 #include <csignal>
 
 #include "app/main_window.hpp"
+#include "app/program_icon.hpp"
 
 namespace {
 
@@ -17,6 +18,7 @@ void requestQuit(int) { quitRequested = 1; }
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
+  QApplication::setWindowIcon(tess::programIcon());
   std::signal(SIGTERM, requestQuit);
   std::signal(SIGINT, requestQuit);
 

@@ -71,6 +71,7 @@ void MainWindow::createWindows() {
                                                            : new QWidget;
     auto* frame = new MdiWindow(content, captionOf(window));
     area_->addSubWindow(frame);
+    frame->installEventFilter(this);
     windows_[static_cast<int>(window)] = frame;
     connect(frame, &MdiWindow::closeRequested, this, [this, window] { toggleWindow(window); });
   }
@@ -172,6 +173,16 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       layout_.focusedWindow = kFocusMainFrame;
       applyCollapsingLayout();
     }
+  }
+  // The pointer entering a collapsing tool window expands it and collapses the others.
+  if (event->type() == QEvent::Enter && layout_.autofocusOff == 0) {
+    for (ToolWindow which : kToolWindows)
+      if (watched == window(which) && collapses(which) &&
+          layout_.focusedWindow != focusValue(which)) {
+        window(which)->setFocus();
+        layout_.focusedWindow = focusValue(which);
+        applyCollapsingLayout();
+      }
   }
   return QMainWindow::eventFilter(watched, event);
 }

@@ -273,8 +273,14 @@ class MainWindowTest : public QObject {
     QCOMPARE(window.window(ToolWindow::TextureEditor)->size(), QSize(editor.width(), 75));
     QCOMPARE(window.window(ToolWindow::Modifiers)->size(), QSize(86, 237));
 
-    window.action("Opened windows")->trigger();
+    QEvent enter(QEvent::Enter);  // the pointer comes to the texture editor
+    QCoreApplication::sendEvent(window.window(ToolWindow::TextureEditor), &enter);
+    QCOMPARE(window.layout().focusedWindow, kFocusTextureEditor);
     QCOMPARE(window.window(ToolWindow::TextureEditor)->size(), editor);
+    QCOMPARE(window.window(ToolWindow::Modifiers)->size(), QSize(86, 237));
+
+    window.action("Opened windows")->trigger();
+    QCOMPARE(window.window(ToolWindow::Modifiers)->size(), QSize(300, 330));
     window.setFocus();
     moveOver(background, QPoint(1000, 900));
     QCOMPARE(window.window(ToolWindow::TextureEditor)->size(), editor);
