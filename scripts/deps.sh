@@ -9,7 +9,7 @@ packages=(
   libpng-dev
   libsdl2-dev libopenmpt-dev python3
   libepoxy-dev libegl-dev libgl-dev libegl-mesa0 libgl1-mesa-dri
-  qt6-base-dev qt6-qpa-plugins xvfb xauth
+  qt6-base-dev xvfb xauth
 )
 
 missing=()
