@@ -24,7 +24,7 @@ void BM_EditorIdleFrame(benchmark::State& state) {
     state.SkipWithError(error.c_str());
     return;
   }
-  const auto pack = std::filesystem::path(TESS_SOURCE_DIR) / "data/examples/first_scenes.tsc";
+  const auto pack = std::filesystem::path(TESS_SOURCE_DIR) / "data/examples/demo.tsc";
   PackLoadOptions options;
   options.afterTexture = [&](int) { graphics->textureChanged(); };
   if (!loadPack(project.project, pack, options).status.ok()) {

@@ -12,7 +12,7 @@
 namespace tess {
 namespace {
 
-const std::filesystem::path kExample = std::filesystem::path(TESS_SOURCE_DIR) / "data/examples/first_scenes.tsc";
+const std::filesystem::path kExample = std::filesystem::path(TESS_SOURCE_DIR) / "data/examples/demo.tsc";
 
 int distinctColours(const QImage& picture) {
   std::set<QRgb> colours;
