@@ -32,6 +32,11 @@ constexpr const char* windowMenuCaption(ToolWindow window) {
   return "";
 }
 
+// A file name as a menu caption: "&" would mark a shortcut letter.
+QString menuText(const std::string& name) {
+  return QString::fromStdString(name).replace("&", "&&");
+}
+
 QAction* findAction(const QList<QAction*>& actions, const QString& caption) {
   for (QAction* entry : actions) {
     if (entry->text() == caption) return entry;
@@ -170,7 +175,7 @@ void MainWindow::rebuildRecentFilesMenu() {
   for (QAction* entry : recentActions_) delete entry;
   recentActions_.clear();
   for (int k = 1; k <= recent_.count; ++k)
-    recentActions_.push_back(addCommand(fileMenu_, QString::fromStdString(recent_.names[k - 1]),
+    recentActions_.push_back(addCommand(fileMenu_, menuText(recent_.names[k - 1]),
                                         [this, k] { openRecentFile(k); }));
 }
 

@@ -19,7 +19,7 @@ void MdiWindow::closeEvent(QCloseEvent* event) {
 
 void MdiWindow::resizeEvent(QResizeEvent* event) {
   QMdiSubWindow::resizeEvent(event);
-  if (!heightRule || event->size().width() <= 0) return;
+  if (!heightRule || isMaximized() || event->size().width() <= 0) return;
   const int height = heightRule(event->size().width());
   if (height != event->size().height()) resize(event->size().width(), height);
 }

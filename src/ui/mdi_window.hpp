@@ -6,7 +6,8 @@
 namespace tess {
 
 // A window inside the main frame. Closing it only asks the main frame to hide it (as the window's
-// menu toggle does); a height rule, when given, keeps the height a function of the width.
+// menu toggle does); a height rule, when given, keeps the height a function of the width unless
+// the window is maximised.
 class MdiWindow : public QMdiSubWindow {
   Q_OBJECT
  public:
