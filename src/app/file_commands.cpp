@@ -86,19 +86,18 @@ void MainWindow::loadPack() {
   const auto chosen = askOpen("Load pack…", kPackFilter);
   if (!chosen || !openPack(*chosen)) return;
   recent_.openedNew(chosen->string());
-  saveRecentFiles();
-  rebuildRecentFilesMenu();
+  recentFilesChanged();
 }
 
 void MainWindow::openRecentFile(int k) {
   if (k < 1 || k > recent_.count || !openPack(recent_.names[k - 1])) return;
   recent_.openedRecent(k);
-  saveRecentFiles();
-  rebuildRecentFilesMenu();
+  recentFilesChanged();
 }
 
-void MainWindow::saveRecentFiles() {
+void MainWindow::recentFilesChanged() {
   showFailure(writeFileAtomically(userFolder() / kRecentFilesName, encodeRecentFiles(recent_)));
+  rebuildRecentFilesMenu();
 }
 
 void MainWindow::savePack() {

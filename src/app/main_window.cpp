@@ -109,8 +109,7 @@ bool MainWindow::start(const std::optional<std::filesystem::path>& pack) {
   registerPackFileType(services_.program);
   if (pack && openPack(*pack)) {
     recent_.openedNew(pack->string());
-    saveRecentFiles();
-    rebuildRecentFilesMenu();
+    recentFilesChanged();
   }
   if (graphics_) idleTimer_.start();
   return graphics_ != nullptr;

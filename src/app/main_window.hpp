@@ -119,7 +119,8 @@ class MainWindow : public QMainWindow {
   void resizeWindow(ToolWindow window, WindowSize size);
   void setWindowShown(ToolWindow window, bool shown);
   void renderIdleFrame();
-  void saveRecentFiles();
+  // Writes "rf.tmp" and lists the names again at the end of the "File" menu.
+  void recentFilesChanged();
 
   EditorServices services_;
   MusicPlayer music_;
