@@ -55,12 +55,16 @@ std::optional<std::filesystem::path> MainWindow::askSave(const std::string& capt
   return chosen;
 }
 
-bool MainWindow::openPack(const std::filesystem::path& path) {
+PackLoadOptions MainWindow::uploadingTextures() {
   PackLoadOptions options;
   options.afterTexture = [this](int) {
     if (graphics_) graphics_->textureChanged();
   };
-  PackLoad load = tess::loadPack(project(), path, options);
+  return options;
+}
+
+bool MainWindow::openPack(const std::filesystem::path& path) {
+  PackLoad load = tess::loadPack(project(), path, uploadingTextures());
   if (!load.status.ok()) {
     showFailure(load.status);
     return false;
@@ -117,11 +121,7 @@ void MainWindow::savePackAs() {
 void MainWindow::mergePacks() {
   const auto chosen = askOpen("Merge packs", kPackFilter);
   if (!chosen) return;
-  PackLoadOptions options;
-  options.afterTexture = [this](int) {
-    if (graphics_) graphics_->textureChanged();
-  };
-  PackLoad merged = mergePack(project(), chosen, options);
+  PackLoad merged = mergePack(project(), chosen, uploadingTextures());
   if (!merged.status.ok()) return showFailure(merged.status);
   afterProjectChanged();
   services_.dialogs->message("Merging complete",

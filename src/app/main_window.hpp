@@ -12,6 +12,7 @@
 #include "app/user_dialogs.hpp"
 #include "app/window_layout.hpp"
 #include "core/clock.hpp"
+#include "scene/pack_files.hpp"
 #include "scene/project.hpp"
 #include "timeline/music/music_player.hpp"
 #include "ui/view3d_graphics.hpp"
@@ -106,6 +107,8 @@ class MainWindow : public QMainWindow {
   void updateLayoutChecks();
 
   bool openPack(const std::filesystem::path& path);
+  // Loading options that send each regenerated texture to its device texture.
+  PackLoadOptions uploadingTextures();
   void afterProjectChanged();
   void textureChanged();
   void showFailure(const Status& status);
