@@ -29,15 +29,16 @@ int main(int argc, char** argv) {
   tess::EditorServices services;
   services.program = std::filesystem::absolute(QApplication::applicationFilePath().toStdString());
   tess::MainWindow window(std::move(services));
+  // Watched from the start, so a request also closes a message box shown during start-up.
+  QTimer quitWatch;
+  QObject::connect(&quitWatch, &QTimer::timeout, [] {
+    if (quitRequested) QApplication::closeAllWindows();
+  });
+  quitWatch.start(100);
+
   // Without a window manager (a bare X server) "maximised" means nothing: take the screen anyway.
   if (const QScreen* screen = window.screen()) window.setGeometry(screen->availableGeometry());
   window.showMaximized();
   if (!window.start(pack)) return 1;
-
-  QTimer quitWatch;
-  QObject::connect(&quitWatch, &QTimer::timeout, [&] {
-    if (quitRequested) window.close();
-  });
-  quitWatch.start(100);
   return QApplication::exec();
 }
