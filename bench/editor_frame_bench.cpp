@@ -2,6 +2,7 @@
 // project on a screen-sized back buffer read back for the 3D view (Mesa llvmpipe here), and the
 // texture view's picture of a stage.
 
+#include "editor/editor_session.hpp"
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
@@ -9,16 +10,16 @@
 #include <vector>
 
 #include "scene/pack_files.hpp"
-#include "ui/texture_view_picture.hpp"
+#include "editor/texture_view_picture.hpp"
 #include "ui/view3d_graphics.hpp"
 
 namespace tess {
 namespace {
 
 void BM_EditorIdleFrame(benchmark::State& state) {
-  OwnedProject project;
+  EditorSession project;
   std::string error;
-  auto graphics = View3dGraphics::create(project.project, static_cast<int>(state.range(0)),
+  auto graphics = View3dGraphics::create(project.project(), static_cast<int>(state.range(0)),
                                          static_cast<int>(state.range(1)), error);
   if (!graphics) {
     state.SkipWithError(error.c_str());
@@ -27,7 +28,7 @@ void BM_EditorIdleFrame(benchmark::State& state) {
   const auto pack = std::filesystem::path(TESS_SOURCE_DIR) / "data/examples/demo.tsc";
   PackLoadOptions options;
   options.afterTexture = [&](int) { graphics->textureChanged(); };
-  if (!loadPack(project.project, pack, options).status.ok()) {
+  if (!loadPack(project.project(), pack, options).status.ok()) {
     state.SkipWithError("the example project does not load");
     return;
   }

@@ -5,18 +5,11 @@
 #include <QShortcut>
 
 #include "app/main_window.hpp"
-#include "scene/object_operations.hpp"
+#include "scene/scene_codes.hpp"
 #include "ui/mdi_window.hpp"
 
 namespace tess {
 namespace {
-
-// "Create object" entries in menu order; the index is the object type they create.
-constexpr const char* kObjectCaptions[] = {
-    "sphere", "tube", "cylinder", "tank", "flat", "landscape", "landscape on sphere",
-    "landscape on tube", "cube", "landscape on cube+", "landscape on tube-", "prostprocessor",
-    "clear z-buffer", "torus", "landscape on torus", "sun", "lamp", "tube with loft",
-    "tube with loft (2)", "copy to texture", "render scene", "fog"};
 
 constexpr const char* windowMenuCaption(ToolWindow window) {
   switch (window) {
@@ -46,6 +39,19 @@ QAction* findAction(const QList<QAction*>& actions, const QString& caption) {
   return nullptr;
 }
 
+// A menu of the menu bar, named for screen readers by its caption.
+QMenu* addMenu(QMenuBar* bar, const QString& caption) {
+  QMenu* menu = bar->addMenu(caption);
+  menu->setAccessibleName(caption);
+  return menu;
+}
+
+QMenu* addSubMenu(QMenu* parent, const QString& caption) {
+  QMenu* menu = parent->addMenu(caption);
+  menu->setAccessibleName(caption);
+  return menu;
+}
+
 }  // namespace
 
 QAction* MainWindow::addCommand(QMenu* menu, const QString& caption, std::function<void()> command) {
@@ -61,7 +67,7 @@ QAction* MainWindow::action(const QString& caption) const {
 void MainWindow::buildMenus() {
   buildFileMenu();
 
-  scenesMenu_ = menuBar()->addMenu("Scenes");
+  scenesMenu_ = addMenu(menuBar(), "Scenes");
   addCommand(scenesMenu_, "Add", [this] { addScene(); });
   addCommand(scenesMenu_, "Del last scene", [this] { deleteLastScene(); });
   scenesMenu_->addSeparator();
@@ -70,7 +76,7 @@ void MainWindow::buildMenus() {
   buildObjectsMenu();
   buildWindowsMenu();
 
-  QMenu* help = menuBar()->addMenu("Help");
+  QMenu* help = addMenu(menuBar(), "Help");
   addCommand(help, "Help", [this] { showHelp(); });
 
   // F1..F5 choose a window scheme wherever the keyboard focus is.
@@ -82,21 +88,21 @@ void MainWindow::buildMenus() {
 }
 
 void MainWindow::buildFileMenu() {
-  fileMenu_ = menuBar()->addMenu("File");
+  fileMenu_ = addMenu(menuBar(), "File");
   addCommand(fileMenu_, "Load pack…", [this] { loadPack(); });
   addCommand(fileMenu_, "Save pack", [this] { savePack(); })->setShortcut(QKeySequence("Ctrl+S"));
   addCommand(fileMenu_, "Save pack as…", [this] { savePackAs(); });
   addCommand(fileMenu_, "Merge packs", [this] { mergePacks(); });
   fileMenu_->addSeparator();
-  QMenu* textures = fileMenu_->addMenu("Textures");
+  QMenu* textures = addSubMenu(fileMenu_, "Textures");
   addCommand(textures, "Load texture", [this] { loadTexture(); });
   addCommand(textures, "Save texture", [this] { saveTexture(); });
   addCommand(textures, "Export texrures pack", [this] { exportTexturesPack(); });
-  QMenu* geometry = fileMenu_->addMenu("Geometry");
+  QMenu* geometry = addSubMenu(fileMenu_, "Geometry");
   addCommand(geometry, "Load scene", [this] { loadSceneLayer(); });
   addCommand(geometry, "Save Scene", [this] { saveSceneLayer(); });
   addCommand(geometry, "Clear scene", [this] { clearSceneAsked(); });
-  QMenu* materials = fileMenu_->addMenu("Materials");
+  QMenu* materials = addSubMenu(fileMenu_, "Materials");
   addCommand(materials, "Load material", [this] { loadMaterial(); });
   addCommand(materials, "Save material", [this] { saveMaterial(); });
   fileMenu_->addSeparator();
@@ -106,22 +112,23 @@ void MainWindow::buildFileMenu() {
 }
 
 void MainWindow::buildObjectsMenu() {
-  QMenu* objects = menuBar()->addMenu("Objects");
-  QMenu* create = objects->addMenu("Create object");
-  for (int type = 0; type < static_cast<int>(std::size(kObjectCaptions)); ++type)
-    addCommand(create, kObjectCaptions[type], [this, type] { createObject(project(), type); });
-  addCommand(objects, "Delete object", [this] { deleteObject(project()); });
-  addCommand(objects, "Copy object", [this] { copyObject(project()); });
+  QMenu* objects = addMenu(menuBar(), "Objects");
+  QMenu* create = addSubMenu(objects, "Create object");
+  for (int type = 0; type < kObjectTypeCount; ++type)
+    addCommand(create, QString::fromUtf8(kObjectTypeMenuCaptions[type].data(), kObjectTypeMenuCaptions[type].size()),
+               [this, type] { session_.createObject(type); });
+  addCommand(objects, "Delete object", [this] { session_.deleteObject(); });
+  addCommand(objects, "Copy object", [this] { session_.copyObject(); });
   objects->addSeparator();
-  addCommand(objects, "Clone group (current level)", [this] { cloneGroup(project()); });
-  addCommand(objects, "Ungroup", [this] { ungroup(project()); });
+  addCommand(objects, "Clone group (current level)", [this] { session_.cloneGroup(); });
+  addCommand(objects, "Ungroup", [this] { session_.ungroup(); });
   objects->addSeparator();
-  addCommand(objects, "Set control object", [this] { armControlPick(project().scenes); });
-  addCommand(objects, "Reset control object", [this] { resetControlObject(project()); });
+  addCommand(objects, "Set control object", [this] { session_.armControlPick(); });
+  addCommand(objects, "Reset control object", [this] { session_.resetControlObject(); });
 }
 
 void MainWindow::buildWindowsMenu() {
-  QMenu* windows = menuBar()->addMenu("Windows");
+  QMenu* windows = addMenu(menuBar(), "Windows");
   addCommand(windows, "Load scheme", [this] { loadScheme(); });
   addCommand(windows, "Save scheme", [this] { saveScheme(); });
   windows->addSeparator();
@@ -150,10 +157,11 @@ void MainWindow::buildWindowsMenu() {
 }
 
 void MainWindow::updateLayoutChecks() {
-  openedAction_->setChecked(layout_.windowsOpened != 0);
-  zoomedAction_->setChecked(layout_.windowsOpened == 0);
-  autofocusOffAction_->setChecked(layout_.autofocusOff != 0);
-  autofocusOnAction_->setChecked(layout_.autofocusOff == 0);
+  const WindowLayout& layout = session_.layout();
+  openedAction_->setChecked(layout.windowsOpened != 0);
+  zoomedAction_->setChecked(layout.windowsOpened == 0);
+  autofocusOffAction_->setChecked(layout.autofocusOff != 0);
+  autofocusOnAction_->setChecked(layout.autofocusOff == 0);
   textureMaterialAction_->setChecked(project().scenes.textureMaterialAutofocus);
 }
 
@@ -174,8 +182,9 @@ void MainWindow::rebuildScenesMenu() {
 void MainWindow::rebuildRecentFilesMenu() {
   for (QAction* entry : recentActions_) delete entry;
   recentActions_.clear();
-  for (int k = 1; k <= recent_.count; ++k)
-    recentActions_.push_back(addCommand(fileMenu_, menuText(recent_.names[k - 1]),
+  const RecentFiles& recent = session_.recentFiles();
+  for (int k = 1; k <= recent.count; ++k)
+    recentActions_.push_back(addCommand(fileMenu_, menuText(recent.names[k - 1]),
                                         [this, k] { openRecentFile(k); }));
 }
 

@@ -5,19 +5,18 @@
 #include <QMenuBar>
 
 #include "app/file_association.hpp"
-#include "core/folders.hpp"
-#include "texture/bitmap_font.hpp"
 #include "ui/mdi_window.hpp"
 #include "ui/texture_view_window.hpp"
-#include "ui/view3d_rules.hpp"
 #include "ui/view3d_window.hpp"
 
 namespace tess {
 namespace {
 
-const char* captionOf(ToolWindow window) {
+// The name a window goes by: its caption, and "3d view" for the view whose title reports its
+// state.
+const char* nameOf(ToolWindow window) {
   switch (window) {
-    case ToolWindow::View3d: return kView3dStartTitle;
+    case ToolWindow::View3d: return "3d view";
     case ToolWindow::Objects: return "Objects";
     case ToolWindow::Modifiers: return "Modifiers";
     case ToolWindow::TextureEditor: return "Texture editor";
@@ -38,14 +37,18 @@ QSize screenSize(const QWidget& widget) {
 }  // namespace
 
 MainWindow::MainWindow(EditorServices services) : services_(std::move(services)) {
+  session_.music();  // the music output opens first
   if (!services_.dialogs) services_.dialogs = makeQtDialogs(this);
   setWindowTitle(kProgramTitle);
+  setAccessibleName(kProgramTitle);
   setFocusPolicy(Qt::StrongFocus);
   createWindows();
   buildMenus();
-
-  loadBitmapFont(dataFolder() / project().scenes.fontName, project().textures.font);
-  project().undo.take(project().scenes);
+  session_.subscribe([this](Changes changes) { sessionChanged(changes); });
+  session_.textureRegenerated = [this] {
+    if (graphics_) graphics_->textureChanged();
+  };
+  session_.startBlankProject();
 
   idleTimer_.setInterval(0);
   connect(&idleTimer_, &QTimer::timeout, this, &MainWindow::renderIdleFrame);
@@ -61,15 +64,18 @@ void MainWindow::createWindows() {
   area_->setBackground(palette().button());
   area_->viewport()->setMouseTracking(true);
   area_->viewport()->installEventFilter(this);
+  area_->setAccessibleName("windows");
   setCentralWidget(area_);
 
-  view3d_ = new View3dWindow;
-  textureView_ = new TextureViewWindow(project().textures);
+  view3d_ = new View3dWindow(view3dDisplay_);
+  textureView_ = new TextureViewWindow(textureViewModel_);
   for (ToolWindow window : kToolWindows) {
     QWidget* content = window == ToolWindow::View3d        ? static_cast<QWidget*>(view3d_)
                        : window == ToolWindow::TextureView ? static_cast<QWidget*>(textureView_)
                                                            : new QWidget;
-    auto* frame = new MdiWindow(content, captionOf(window));
+    auto* frame = new MdiWindow(
+        content, content->windowTitle().isEmpty() ? nameOf(window) : content->windowTitle());
+    frame->setAccessibleName(nameOf(window));
     area_->addSubWindow(frame);
     frame->installEventFilter(this);
     windows_[static_cast<int>(window)] = frame;
@@ -80,7 +86,7 @@ void MainWindow::createWindows() {
           &QWidget::setWindowTitle);
   textureView_->refresh();
   for (ToolWindow window : kToolWindows) {
-    if (rectSlot(window) != kNoSlot) placeWindow(window, layout_.rect(window), true);
+    if (rectSlot(window) != kNoSlot) placeWindow(window, layout().rect(window), true);
     this->window(window)->show();
   }
   window(ToolWindow::SampleGenerator)->setGeometry(265, 800, 640, 190);
@@ -93,7 +99,7 @@ bool MainWindow::start(const std::optional<std::filesystem::path>& pack) {
   if (graphics_) {
     graphics_->uploadAllTextures();
     window(ToolWindow::View3d)->heightRule = [width = backBuffer.width()](int w) {
-      return view3dHeight(width, w);
+      return View3dDisplay::heightFor(width, w);
     };
   } else {
     const std::string text = "OpenGL 3.3 init error: " + error;
@@ -102,31 +108,48 @@ bool MainWindow::start(const std::optional<std::filesystem::path>& pack) {
   }
 
   loadScheme();
-  std::string recentBytes;
-  readWholeFile(userOrDataFile(kRecentFilesName), recentBytes);
-  recent_ = decodeRecentFiles(recentBytes);
-  rebuildRecentFilesMenu();
+  session_.readRecentFiles();
   registerPackFileType(services_.program);
-  if (pack && openPack(*pack)) {
-    recent_.openedNew(pack->string());
-    recentFilesChanged();
-  }
+  if (pack) report(session_.openPack(*pack));
   if (graphics_) idleTimer_.start();
   return graphics_ != nullptr;
 }
 
 void MainWindow::renderIdleFrame() {
+  graphics_->renderer().switches.viewMode = view3dDisplay_.viewMode();
   graphics_->renderFrame(static_cast<std::uint64_t>(clock_.milliseconds()));
   view3d_->showPicture(graphics_->picture(), graphics_->width(), graphics_->height());
 }
 
-void MainWindow::textureChanged() {
-  if (graphics_) graphics_->textureChanged();
-  textureView_->refresh();
+void MainWindow::sessionChanged(Changes changes) {
+  if (graphics_) {
+    if (changes.has(Change::AllTextures))
+      graphics_->uploadAllTextures();
+    else if (changes.any(Change::Stages | Change::CurrentTexture))
+      graphics_->textureChanged();
+  }
+  if (changes.any(TextureViewModel::kShown)) textureView_->refresh();
+  if (changes.any(Change::Scenes | Change::CurrentScene)) rebuildScenesMenu();
+  if (changes.any(View3dDisplay::kTitled)) view3d_->refreshTitle();
+  if (changes.has(Change::RecentFiles)) rebuildRecentFilesMenu();
+  if (changes.has(Change::Document) && session_.hasPackPath())
+    setWindowTitle(QString::fromStdString(session_.packPath().string()));
+  if (changes.has(Change::Layout)) {
+    updateLayoutChecks();
+    for (ToolWindow which : kToolWindows) {
+      const bool shown = !layout().hidden(which);
+      window(which)->setVisible(shown);
+      windowActions_[static_cast<int>(which)]->setChecked(shown);
+    }
+  }
 }
 
-void MainWindow::showFailure(const Status& status) {
-  if (!status.ok()) services_.dialogs->message("Tessarine", status.message, UserDialogs::Icon::Error);
+void MainWindow::report(const Outcome& outcome) {
+  if (!outcome.ok())
+    services_.dialogs->message("Tessarine", outcome.status.message, UserDialogs::Icon::Error);
+  else if (outcome.notice)
+    services_.dialogs->message(outcome.notice->title, outcome.notice->text,
+                               UserDialogs::Icon::Information);
 }
 
 void MainWindow::placeWindow(ToolWindow which, const LayoutRect& rect, bool withSize) {
@@ -141,18 +164,12 @@ void MainWindow::resizeWindow(ToolWindow which, WindowSize size) {
   window(which)->resize(size.width, size.height);
 }
 
-void MainWindow::setWindowShown(ToolWindow which, bool shown) {
-  window(which)->setVisible(shown);
-  windowActions_[static_cast<int>(which)]->setChecked(shown);
-  layout_.windowHidden[hiddenSlot(which)] = shown ? 0 : 1;
-}
-
 bool MainWindow::event(QEvent* event) {
   // Tab picks the next window scheme before Qt would move the keyboard focus with it.
   if (event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier) {
-      chooseScheme((layout_.schemeNumber + 1) % kSchemeCount);
+      chooseScheme((layout().schemeNumber + 1) % kSchemeCount);
       return true;
     }
   }
@@ -166,20 +183,18 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
       loadPack();
       return true;
     }
-    if (event->type() == QEvent::MouseMove && layout_.autofocusOff == 0 &&
-        layout_.focusedWindow != kFocusMainFrame) {
+    if (event->type() == QEvent::MouseMove && layout().autofocusOff == 0 &&
+        session_.setFocusedWindow(kFocusMainFrame)) {
       setFocus();
-      layout_.focusedWindow = kFocusMainFrame;
       applyCollapsingLayout();
     }
   }
   // The pointer entering a collapsing tool window expands it and collapses the others.
-  if (event->type() == QEvent::Enter && layout_.autofocusOff == 0) {
+  if (event->type() == QEvent::Enter && layout().autofocusOff == 0) {
     for (ToolWindow which : kToolWindows)
       if (watched == window(which) && collapses(which) &&
-          layout_.focusedWindow != focusValue(which)) {
+          session_.setFocusedWindow(focusValue(which))) {
         window(which)->setFocus();
-        layout_.focusedWindow = focusValue(which);
         applyCollapsingLayout();
       }
   }

@@ -8,13 +8,11 @@
 #include <memory>
 #include <optional>
 
-#include "app/recent_files.hpp"
 #include "app/user_dialogs.hpp"
-#include "app/window_layout.hpp"
 #include "core/clock.hpp"
-#include "scene/pack_files.hpp"
-#include "scene/project.hpp"
-#include "timeline/music/music_player.hpp"
+#include "editor/editor_session.hpp"
+#include "editor/texture_view_model.hpp"
+#include "editor/view3d_display.hpp"
 #include "ui/view3d_graphics.hpp"
 
 class QMdiArea;
@@ -36,8 +34,10 @@ struct EditorServices {
   std::filesystem::path program;  // the executable, for the desktop file association
 };
 
-// The main frame: the project, the windows inside it, the menu bar and the window schemes. The
-// renderer draws into the 3D view whenever nothing else is waiting.
+// The main frame: the editor session, the windows inside it, the menu bar and the window schemes.
+// It turns menu commands into session commands, shows their dialogs and messages, and places the
+// windows as the session's layout says. The renderer draws into the 3D view whenever nothing else
+// is waiting.
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
@@ -49,9 +49,11 @@ class MainWindow : public QMainWindow {
   // pack named on the command line.
   bool start(const std::optional<std::filesystem::path>& pack);
 
-  Project& project() { return project_.project; }
-  const WindowLayout& layout() const { return layout_; }
-  const RecentFiles& recentFiles() const { return recent_; }
+  EditorSession& session() { return session_; }
+  Project& project() { return session_.project(); }
+  const WindowLayout& layout() { return session_.layout(); }
+  const RecentFiles& recentFiles() const { return session_.recentFiles(); }
+  const View3dDisplay& view3dDisplay() const { return view3dDisplay_; }
   MdiWindow* window(ToolWindow window) const { return windows_[static_cast<int>(window)]; }
   View3dWindow* view3d() const { return view3d_; }
   TextureViewWindow* textureView() const { return textureView_; }
@@ -103,15 +105,15 @@ class MainWindow : public QMainWindow {
   void buildWindowsMenu();
   QAction* addCommand(QMenu* menu, const QString& caption, std::function<void()> command);
   void rebuildScenesMenu();
+  // The 3D view's title after a command of the "Scenes" menu.
+  void showSceneTitle();
   void rebuildRecentFilesMenu();
   void updateLayoutChecks();
 
-  bool openPack(const std::filesystem::path& path);
-  // Loading options that send each regenerated texture to its device texture.
-  PackLoadOptions uploadingTextures();
-  void afterProjectChanged();
-  void textureChanged();
-  void showFailure(const Status& status);
+  // Brings the windows, menus and device textures up to date with what a command changed.
+  void sessionChanged(Changes changes);
+  // Says how a command went: its failure or its notice, if any.
+  void report(const Outcome& outcome);
   // Runs a file dialog with window autofocus off, restoring the setting afterwards.
   template <typename Dialog>
   auto withoutAutofocus(Dialog dialog);
@@ -119,22 +121,17 @@ class MainWindow : public QMainWindow {
   std::optional<std::filesystem::path> askSave(const std::string& caption, const FileFilter& filter,
                                                std::string_view extension);
   void placeWindow(ToolWindow window, const LayoutRect& rect, bool withSize);
+  void placeSchemeWindows();
   void resizeWindow(ToolWindow window, WindowSize size);
-  void setWindowShown(ToolWindow window, bool shown);
   void renderIdleFrame();
-  // Writes "rf.tmp" and lists the names again at the end of the "File" menu.
-  void recentFilesChanged();
 
   EditorServices services_;
-  MusicPlayer music_;
-  OwnedProject project_;
+  EditorSession session_;
+  TextureViewModel textureViewModel_{session_};
+  View3dDisplay view3dDisplay_{session_};
   std::unique_ptr<View3dGraphics> graphics_;
   SteadyClock clock_;
   QTimer idleTimer_;
-
-  WindowLayout layout_ = initialWindowLayout();
-  RecentFiles recent_;
-  std::filesystem::path packPath_;
 
   QMdiArea* area_ = nullptr;
   std::array<MdiWindow*, kToolWindowCount> windows_{};

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "cli/arguments.hpp"
-#include "scene/project.hpp"
+#include "editor/editor_session.hpp"
 #include "engine/clone_expansion.hpp"
 #include "engine/mesh_builder.hpp"
 #include "scene/pack_files.hpp"
@@ -94,17 +94,17 @@ int runMeshCommand(const std::vector<std::string>& args, std::ostream& out, std:
   }
   const std::string& input = arguments->positional[0];
 
-  OwnedProject loaded;
+  EditorSession loaded;
   TextureImages images;
   PackLoadOptions options;
-  options.afterTexture = [&](int) { images.capture(*loaded.textures); };
-  PackLoad load = loadPack(loaded.project, input, options);
+  options.afterTexture = [&](int) { images.capture(loaded.textures()); };
+  PackLoad load = loadPack(loaded.project(), input, options);
   for (const std::string& notice : load.notices) err << "'" << input << "': " << notice << "\n";
   if (!load.status.ok()) {
     err << load.status.message << "\n";
     return kExitBadInput;
   }
-  SceneStore& scenes = *loaded.scenes;
+  SceneStore& scenes = loaded.scenes();
   const auto request = readRequest(*arguments, scenes, message);
   if (!request) {
     err << "'" << input << "': " << message << "\n";
@@ -120,7 +120,7 @@ int runMeshCommand(const std::vector<std::string>& args, std::ostream& out, std:
   inputs.rotation = ComputeViewRotation(scenes.liveCamera);
   inputs.time = request->time;
   MeshBuffers mesh;
-  buildMesh(scenes, request->object, inputs, mesh);
+  buildMesh(scenes, request->scene, request->object, inputs, mesh);
 
   for (const auto& [option, contents] :
        {std::pair{"raw", rawRecords(mesh)}, std::pair{"obj", objText(mesh)}}) {

@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "cli/arguments.hpp"
-#include "scene/project.hpp"
+#include "editor/editor_session.hpp"
 #include "cli/png_file.hpp"
 #include "scene/pack_files.hpp"
 #include "texture/texture_text.hpp"
@@ -85,7 +85,7 @@ int runPackCommand(const std::vector<std::string>& args, std::ostream& out, std:
   const std::string& input = arguments->positional[0];
   const std::optional<std::string> exportFolder = arguments->option("export-textures");
 
-  OwnedProject loaded;
+  EditorSession loaded;
   PackLoadOptions options;
   Status exported;
   if (exportFolder) {
@@ -93,7 +93,7 @@ int runPackCommand(const std::vector<std::string>& args, std::ostream& out, std:
     std::filesystem::create_directories(*exportFolder, error);
     options.afterTexture = [&](int slot) {
       if (!exported.ok()) return;
-      TextureStore& textures = *loaded.textures;
+      TextureStore& textures = loaded.textures();
       exported =
           writeStagePng(texturePngPath(*exportFolder, slot),
                         textures.stage(textures.currentTexture().stageCount - 1), textures.size());
@@ -101,7 +101,7 @@ int runPackCommand(const std::vector<std::string>& args, std::ostream& out, std:
   }
   options.regenerateTextures = exportFolder.has_value();
 
-  PackLoad load = loadPack(loaded.project, input, options);
+  PackLoad load = loadPack(loaded.project(), input, options);
   for (const std::string& notice : load.notices) err << "'" << input << "': " << notice << "\n";
   for (const Status& status : {load.status, exported}) {
     if (status.ok()) continue;
@@ -109,17 +109,17 @@ int runPackCommand(const std::vector<std::string>& args, std::ostream& out, std:
     return kExitBadInput;
   }
   if (auto resave = arguments->option("resave")) {
-    Status saved = savePack(loaded.project, *resave);
+    Status saved = savePack(loaded.project(), *resave);
     if (!saved.ok()) {
       err << saved.message << "\n";
       return kExitBadInput;
     }
   }
   if (info) {
-    printInfo(loaded.project, out);
+    printInfo(loaded.project(), out);
   } else {
-    out << "'" << input << "': " << int{loaded.scenes->sceneCount} << " scenes, "
-        << texturesInUse(*loaded.textures).size() << " textures with commands\n";
+    out << "'" << input << "': " << int{loaded.scenes().sceneCount} << " scenes, "
+        << texturesInUse(loaded.textures()).size() << " textures with commands\n";
   }
   return kExitSuccess;
 }

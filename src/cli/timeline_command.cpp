@@ -2,12 +2,12 @@
 
 #include <charconv>
 #include <cmath>
-#include <memory>
 #include <ostream>
 #include <string_view>
 
 #include "cli/arguments.hpp"
 #include "core/clock.hpp"
+#include "editor/editor_session.hpp"
 #include "scene/pack_files.hpp"
 #include "timeline/playback.hpp"
 
@@ -54,29 +54,26 @@ int runTimelineCommand(const std::vector<std::string>& args, std::ostream& out, 
     return kExitUsage;
   }
 
-  auto scenes = std::make_unique<SceneStore>();
-  auto textures = std::make_unique<TextureStore>();
-  TrackerTable tracker;
-  UndoSnapshots undo;
-  Project project{*scenes, *textures, tracker, undo};
+  EditorSession loaded;
   PackLoadOptions options;
   options.regenerateTextures = false;
   const std::string& input = arguments->positional[0];
-  PackLoad load = loadPack(project, input, options);
+  PackLoad load = loadPack(loaded.project(), input, options);
   if (!load.status.ok()) {
     err << load.status.message << "\n";
     return kExitBadInput;
   }
 
-  auto timeline = std::make_unique<Timeline>();
+  Timeline& timeline = loaded.timeline();
+  SceneStore& scenes = loaded.scenes();
   ManualClock clock;
-  startPlayback(*timeline, *scenes, 0, clock.milliseconds());
+  startPlayback(timeline, scenes, 0, clock.milliseconds());
   for (;;) {
-    EvaluateTimeline(*timeline, *scenes, tracker, clock.milliseconds());
+    EvaluateTimeline(timeline, scenes, loaded.tracker(), clock.milliseconds());
     if (clock.milliseconds() + *step > *at) break;
     clock.advance(*step);
   }
-  printState(*timeline, *scenes, out);
+  printState(timeline, scenes, out);
   return kExitSuccess;
 }
 

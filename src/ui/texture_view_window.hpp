@@ -2,29 +2,31 @@
 
 #include <QWidget>
 
-#include "texture/texture_store.hpp"
-#include "ui/texture_view_picture.hpp"
+#include "editor/texture_view_model.hpp"
 
 namespace tess {
 
-// Shows the displayed stage of the current texture, row 0 at the bottom, zoomed and panned; its
-// title names the stage ("4 texture stage").
+// Shows what its model draws: the displayed stage of the current texture, zoomed and panned.
+// Keys "0", "8" and "W", the wheel and dragging with the space bar held go to the model.
 class TextureViewWindow : public QWidget {
   Q_OBJECT
  public:
-  explicit TextureViewWindow(const TextureStore& textures, QWidget* parent = nullptr);
-  // Redraws after the texture or the displayed stage changed.
+  explicit TextureViewWindow(TextureViewModel& model, QWidget* parent = nullptr);
+  // Takes the title and picture from the model again.
   void refresh();
-  TextureViewState view;
-
- Q_SIGNALS:
-  void titleChanged(const QString& title);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
 
  private:
-  const TextureStore& textures_;
+  TextureViewModel& model_;
+  bool spaceHeld_ = false;
 };
 
 }  // namespace tess

@@ -2,14 +2,16 @@
 
 #include <QPainter>
 
-#include "ui/view3d_rules.hpp"
-
 namespace tess {
 
-View3dWindow::View3dWindow(QWidget* parent) : QWidget(parent) {
+View3dWindow::View3dWindow(const View3dDisplay& display, QWidget* parent)
+    : QWidget(parent), display_(display) {
   setAttribute(Qt::WA_OpaquePaintEvent);
-  setWindowTitle(kView3dStartTitle);
+  setAccessibleName("3d view");
+  refreshTitle();
 }
+
+void View3dWindow::refreshTitle() { setWindowTitle(QString::fromStdString(display_.title())); }
 
 void View3dWindow::showPicture(const std::uint8_t* pixels, int width, int height) {
   picture_ = QImage(pixels, width, height, width * 4, QImage::Format_RGB32);
@@ -18,6 +20,7 @@ void View3dWindow::showPicture(const std::uint8_t* pixels, int width, int height
 
 void View3dWindow::showError(const QString& text) {
   error_ = text;
+  setAccessibleDescription(text);
   update();
 }
 

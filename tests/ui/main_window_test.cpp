@@ -51,11 +51,11 @@ class MainWindowTest : public QObject {
 
   // Writes a pack with `scenes` scenes, so that loads can be told apart.
   std::filesystem::path packWithScenes(const std::string& name, int scenes) {
-    OwnedProject project;
-    project.scenes->sceneCount = static_cast<std::uint8_t>(scenes);
-    for (int s = 0; s < scenes; ++s) project.scenes->scenes[s].objectCount = 1;
+    EditorSession project;
+    project.scenes().sceneCount = static_cast<std::uint8_t>(scenes);
+    for (int s = 0; s < scenes; ++s) project.scenes().scenes[s].objectCount = 1;
     const auto path = file(name);
-    [&] { QVERIFY(savePack(project.project, path).ok()); }();
+    [&] { QVERIFY(savePack(project.project(), path).ok()); }();
     return path;
   }
 

@@ -1,4 +1,4 @@
-#include "ui/texture_view_picture.hpp"
+#include "editor/texture_view_picture.hpp"
 
 #include <algorithm>
 #include <cmath>

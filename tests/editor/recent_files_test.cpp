@@ -1,4 +1,4 @@
-#include "app/recent_files.hpp"
+#include "editor/recent_files.hpp"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,9 @@
-#include "ui/texture_view_picture.hpp"
+#include "editor/texture_view_picture.hpp"
 
 #include <gtest/gtest.h>
 
 #include <vector>
 
-#include "ui/view3d_rules.hpp"
 
 namespace tess {
 namespace {
@@ -62,13 +61,6 @@ TEST(TextureView, LargerZoomShowsMoreOfTheTexture) {
   EXPECT_EQ(picture[3], shown(6, 6));
   EXPECT_EQ(fittingZoom(256, 265, 302), 92);  // 256 * 1.5 * 64 / 266
   EXPECT_EQ(fittingZoom(32, 100, 50), 60);  // 3072 / 51
-}
-
-TEST(View3dRules, HeightKeepsTheBackBufferPictureAndTitle) {
-  EXPECT_EQ(view3dHeight(640, 640), 505);
-  EXPECT_EQ(view3dHeight(1280, 640), (960 + 25) * 640 / 1280);
-  EXPECT_EQ(view3dHeight(1920, 333), (1440 + 25) * 333 / 1920);
-  EXPECT_EQ(sceneMenuTitle(271.9, 3, 12), "3d view : angle xz: 271 scene:3 camera:12");
 }
 
 }  // namespace

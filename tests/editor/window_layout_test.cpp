@@ -1,4 +1,4 @@
-#include "app/window_layout.hpp"
+#include "editor/window_layout.hpp"
 
 #include <gtest/gtest.h>
 

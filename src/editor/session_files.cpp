@@ -1,0 +1,162 @@
+// The session's file commands: packs, textures, scene layers, materials, the font and the
+// project reports.
+#include "core/folders.hpp"
+#include "editor/editor_session.hpp"
+#include "scene/material_file.hpp"
+#include "scene/pack_files.hpp"
+#include "scene/pack_merge.hpp"
+#include "scene/project_reports.hpp"
+#include "scene/scene_layer_file.hpp"
+#include "scene/scene_operations.hpp"
+#include "texture/bitmap_font.hpp"
+#include "texture/texture_file.hpp"
+
+namespace tess {
+namespace {
+
+Outcome failed(Status status) { return {std::move(status), std::nullopt}; }
+
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code missing;
+  return std::filesystem::equivalent(a, b, missing);
+}
+
+}  // namespace
+
+PackLoadOptions EditorSession::loadOptions() {
+  PackLoadOptions options;
+  options.afterTexture = [this](int) {
+    if (textureRegenerated) textureRegenerated();
+  };
+  return options;
+}
+
+Outcome EditorSession::projectOpened(const std::filesystem::path& path,
+                                     std::vector<std::string> notices,
+                                     const std::function<void(RecentFiles&)>& recentUpdate) {
+  packPath_ = path;
+  modified_ = false;
+  recentUpdate(recent_);
+  Outcome outcome = writeRecentFiles();
+  if (!notices.empty()) {
+    std::string text;
+    for (const std::string& notice : notices) text += "'" + path.string() + "': " + notice + "\n";
+    outcome.notice = Notice{"Tessarine", text};
+  }
+  deliver(kWholeProject | Change::Document | Change::RecentFiles);
+  return outcome;
+}
+
+Outcome EditorSession::openPack(const std::filesystem::path& path) {
+  PackLoad load = loadPack(project_, path, loadOptions());
+  if (!load.status.ok()) return failed(load.status);
+  return projectOpened(path, std::move(load.notices),
+                       [&](RecentFiles& recent) { recent.openedNew(path.string()); });
+}
+
+Outcome EditorSession::openRecentFile(int k) {
+  if (k < 1 || k > recent_.count) return {};
+  const std::filesystem::path path = recent_.names[k - 1];
+  PackLoad load = loadPack(project_, path, loadOptions());
+  if (!load.status.ok()) return failed(load.status);
+  return projectOpened(path, std::move(load.notices),
+                       [k](RecentFiles& recent) { recent.openedRecent(k); });
+}
+
+Outcome EditorSession::savePack() {
+  Status saved = tess::savePack(project_, packPath_);
+  if (!saved.ok()) return failed(saved);
+  // The pre-save pass drops generated clones from the current scene.
+  const bool wasModified = modified_;
+  modified_ = false;
+  deliver(wasModified ? Changes(Change::Objects | Change::Document) : Changes(Change::Objects));
+  return {};
+}
+
+Outcome EditorSession::savePackAs(const std::filesystem::path& path) {
+  const std::filesystem::path previous = packPath_;
+  packPath_ = path;
+  Outcome saved = savePack();
+  if (!saved.ok()) {
+    packPath_ = previous;
+    return saved;
+  }
+  deliver(Change::Document);
+  return saved;
+}
+
+Outcome EditorSession::mergePacks(const std::optional<std::filesystem::path>& chosen) {
+  if (!chosen) return {};
+  PackLoad merged = mergePack(project_, chosen, loadOptions());
+  if (!merged.status.ok()) return failed(merged.status);
+  publish(kWholeProject);
+  return {Status::success(),
+          Notice{"Merging complete", "Save pack with an name, restart application and reopen pack"}};
+}
+
+Outcome EditorSession::loadTexture(const std::filesystem::path& path) {
+  std::vector<std::string> unknown;
+  Status loaded = loadTextureFile(*textures_, path, unknown);
+  if (!loaded.ok()) return failed(loaded);
+  publish(Change::Stages | Change::TextureNames);
+  if (unknown.empty()) return {};
+  std::string text = "'" + path.string() + "': unknown commands became Empty stages:";
+  for (const std::string& line : unknown) text += "\n" + line;
+  return {Status::success(), Notice{"Tessarine", text}};
+}
+
+Outcome EditorSession::saveTexture(const std::filesystem::path& path) {
+  return failed(saveTextureFile(*textures_, path));
+}
+
+Outcome EditorSession::exportTexturesPack(const std::filesystem::path& path) {
+  return failed(writeFileAtomically(path, texturesPackText(*scenes_, textures_->slots)));
+}
+
+Outcome EditorSession::loadSceneLayer(const std::filesystem::path& path) {
+  Status loaded = tess::loadSceneLayer(project_, path);
+  if (loaded.ok()) publish(kObjectEdit);
+  return failed(loaded);
+}
+
+Outcome EditorSession::saveSceneLayer(const std::filesystem::path& path) {
+  return failed(tess::saveSceneLayer(*scenes_, path));
+}
+
+void EditorSession::clearScene() {
+  tess::clearScene(project_);
+  publish(kObjectEdit);
+}
+
+Outcome EditorSession::loadMaterial(const std::filesystem::path& path) {
+  Status loaded = tess::loadMaterial(*scenes_, path);
+  if (loaded.ok()) publish(Change::Materials);
+  return failed(loaded);
+}
+
+Outcome EditorSession::saveMaterial(const std::filesystem::path& path) {
+  return failed(tess::saveMaterial(*scenes_, path));
+}
+
+Outcome EditorSession::changeFont(const std::filesystem::path& path) {
+  BitmapFont font;
+  if (Status loaded = loadBitmapFont(path, font); !loaded.ok()) return failed(loaded);
+  const std::string name = path.filename().string();
+  const std::filesystem::path kept = userFolder() / name;
+  if (!sameFile(path, kept) && !sameFile(path, dataFolder() / name)) {
+    std::error_code error;
+    std::filesystem::copy_file(path, kept, std::filesystem::copy_options::overwrite_existing,
+                               error);
+    if (error) return failed(Status::failure("'" + kept.string() + "': " + error.message()));
+  }
+  textures_->font = font;
+  scenes_->fontName = name;
+  publish(Change::Font);
+  return {};
+}
+
+std::string EditorSession::statistics() const {
+  return statisticText(*scenes_, textures_->slots);
+}
+
+}  // namespace tess
