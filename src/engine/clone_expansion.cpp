@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "engine/trig.hpp"
+#include "scene/modifier_codes.hpp"
 #include "scene/scene_codes.hpp"
 
 namespace tess {
@@ -69,17 +70,17 @@ void placeClone(Scene& scene, int i, int k, int n) {
     case kRotateXZ:
       clone.posX = trunc16((x0 + D) - D * std::cos(a));
       clone.posZ = trunc16(z0 - D * std::sin(a));
-      setAppendedEntry(list, c, 12, (-256 * k) / (n + 1), true);
+      setAppendedEntry(list, c, modcode::GlobalRotateY, (-256 * k) / (n + 1), true);
       break;
     case kRotateXY:
       clone.posX = trunc16((x0 + D) - D * std::cos(a));
       clone.posY = trunc16(y0 - D * std::sin(a));
-      setAppendedEntry(list, c, 13, (256 * k) / (n + 1), true);
+      setAppendedEntry(list, c, modcode::GlobalRotateZ, (256 * k) / (n + 1), true);
       break;
     case kRotateZY:
       clone.posZ = trunc16((z0 + D) - D * std::cos(a));
       clone.posY = trunc16(y0 - D * std::sin(a));
-      setAppendedEntry(list, c, 11, (256 * k) / (n + 1), true);
+      setAppendedEntry(list, c, modcode::GlobalRotateX, (256 * k) / (n + 1), true);
       break;
     case kLineX: clone.posX = trunc16(x0 + k * D); break;
     case kLineY: clone.posY = trunc16(y0 + k * D); break;
@@ -100,7 +101,7 @@ void placeClone(Scene& scene, int i, int k, int n) {
     }
     case kModifierRepeat: repeatLastEntries(scene, i, j, k, settings.cloneCoeff1); break;
     case kFlipX: case kFlipY: case kFlipZ:
-      setAppendedEntry(list, c, 14 + (type - kFlipX), 0, false);
+      setAppendedEntry(list, c, modcode::GlobalFlipX + (type - kFlipX), 0, false);
       clone.normalMode = swappedNormalMode(clone.normalMode);
       break;
     default: break;  // group: the slots keep their records

@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "engine/trig.hpp"
+#include "scene/modifier_codes.hpp"
 
 namespace tess {
 
@@ -40,14 +41,23 @@ double animated(const Anima& anima, int i, double T) {
   }
 }
 
+using namespace modcode;
+
 // Codes that read the distance d (some only through "inside").
 bool readsDistance(int code) {
-  return code == 0 || (code >= 2 && code <= 10) || code == 17 || code == 18 ||
-         (code >= 29 && code <= 32) || code == 39 || code == 40 || code == 45;
+  return code == Breath || (code >= TwistX && code <= RotateZ) || code == Extract ||
+         code == ZoomXyz || (code >= BendX && code <= Bottle) || code == SelectionAdd ||
+         code == SelectionSubtract || code == NewSelection;
 }
 
 // Codes that turn by the fixed angle 90 A, whose cosine and sine do not depend on the point.
-bool turnsByFixedAngle(int code) { return (code >= 8 && code <= 13) || code == 46; }
+bool turnsByFixedAngle(int code) {
+  return (code >= RotateX && code <= GlobalRotateZ) || code == TextureRotate;
+}
+
+bool isSelectionCode(int code) { return code >= SelectionAdd && code <= NewSelection; }
+
+bool isAnimaCode(int code) { return code >= AnimaSpeed && code <= AnimaCycle; }
 
 Entry parameters(const Modifier& m, const Anima& anima, double T) {
   std::array<double, 5> P = rawParams(m);
@@ -114,63 +124,67 @@ void setAnima(std::array<double, 5>& target, const Modifier& m) { target = rawPa
 void applySelection(int code, bool inside, const GridCell& g) {
   std::uint8_t& w = *g.weight;
   switch (code) {
-    case 39: if (inside) w = 1; break;
-    case 40: if (inside) w = 0; break;
-    case 41: w = 1; break;
-    case 42: w = 0; break;
-    case 43: w = static_cast<std::uint8_t>(1 - w); break;
-    case 44:
+    case SelectionAdd: if (inside) w = 1; break;
+    case SelectionSubtract: if (inside) w = 0; break;
+    case SelectAll: w = 1; break;
+    case RemoveSelection: w = 0; break;
+    case InvertSelection: w = static_cast<std::uint8_t>(1 - w); break;
+    case NoiseSelection:
       if (w == 1 && (std::fmod(g.r, 2) == 0 || std::fmod(g.c, 2) == 0)) w = 0;
       break;
-    case 45: w = inside ? 1 : 0; break;
+    case NewSelection: w = inside ? 1 : 0; break;
   }
 }
 
-// Codes 46..56: texture coordinates.
+// TextureRotate..TextureMove: texture coordinates.
 void applyTextureEntry(int code, const Entry& e, const GridCell& g, MeshPoint& p) {
   const double R = e.R, A = e.A;
   switch (code) {
-    case 46: {
+    case TextureRotate: {
       const double c = e.cosTurn, s = e.sinTurn;
       const double tu = p.tu0, tv = p.tv0;
       p.tu0 = c * tu - s * tv;
       p.tv0 = s * tu + c * tv;
       break;
     }
-    case 47: {
+    case TextureWaves: {
       const double phi = gridWave(g, R);
       p.tu0 += A * std::sin(phi) / 8;
       p.tv0 += A * std::cos(phi) / 8;
       break;
     }
-    case 48: {
+    case TextureRadialWaves: {
       const double phi = radians(32 * textureRadius(p) * R * kPhaseStep);
       p.tu0 += A * std::sin(phi) / 8;
       p.tv0 += A * std::cos(phi) / 8;
       break;
     }
-    case 49: {
+    case TextureRadialWavesZoom: {
       const double k = 1 + A * std::sin(R * textureRadius(p)) / 8;
       p.tu0 = 0.5 + k * (p.tu0 - 0.5);
       p.tv0 = 0.5 + k * (p.tv0 - 0.5);
       break;
     }
-    case 50: p.tu0 += A * std::sin(radians((32 * g.c / g.segU) * R * kPhaseStep)) / 8; break;
-    case 51: p.tv0 += A * std::cos(radians((32 * g.r / g.segV) * R * kPhaseStep)) / 8; break;
-    case 52: p.tu0 = p.px * R / 2; p.tv0 = p.py * A / 2; break;
-    case 53: p.tu0 = p.px * R / 2; p.tv0 = p.pz * A / 2; break;
-    case 54: p.tu0 = p.py * R / 2; p.tv0 = p.pz * A / 2; break;
-    case 55: p.tu0 *= R / 2; p.tv0 *= A / 2; break;
-    case 56: p.tu0 += R / 2; p.tv0 += A / 2; break;
+    case TextureWavesU:
+      p.tu0 += A * std::sin(radians((32 * g.c / g.segU) * R * kPhaseStep)) / 8;
+      break;
+    case TextureWavesV:
+      p.tv0 += A * std::cos(radians((32 * g.r / g.segV) * R * kPhaseStep)) / 8;
+      break;
+    case FrontMappingXY: p.tu0 = p.px * R / 2; p.tv0 = p.py * A / 2; break;
+    case FrontMappingXZ: p.tu0 = p.px * R / 2; p.tv0 = p.pz * A / 2; break;
+    case FrontMappingYZ: p.tu0 = p.py * R / 2; p.tv0 = p.pz * A / 2; break;
+    case TextureZoom: p.tu0 *= R / 2; p.tv0 *= A / 2; break;
+    case TextureMove: p.tu0 += R / 2; p.tv0 += A / 2; break;
   }
 }
 
-// Codes 0..38: the deforming entries.
+// Breath..GlobalRadialWaves: the deforming entries.
 void applyDeformEntry(int code, const Entry& e, bool inside, const SceneObject& owner,
                       const GridCell& g, MeshPoint& p) {
   const double R = e.R, A = e.A;
   switch (code) {
-    case 0: {
+    case Breath: {
       if (!inside) break;
       const double f = R > 0 ? std::max(1.0, R / (e.d + 0.05)) : std::pow(e.d / -R, 3);
       const double qx = e.P1 + f * e.dx, qy = e.P2 + f * e.dy, qz = e.P3 + f * e.dz;
@@ -179,105 +193,107 @@ void applyDeformEntry(int code, const Entry& e, bool inside, const SceneObject& 
       p.pz = (1 - 2 * A) * p.pz + 2 * A * qz;
       break;
     }
-    case 1: {
+    case Limiter: {
       const double r = std::fabs(R);
       p.px = std::clamp(p.px, e.P1 - r, e.P1 + r);
       p.py = std::clamp(p.py, e.P2 - r, e.P2 + r);
       p.pz = std::clamp(p.pz, e.P3 - r, e.P3 + r);
       break;
     }
-    case 2: case 3: case 4: {
+    case TwistX: case TwistY: case TwistZ: {
       if (!inside) break;
       const Turn k = turn(A * std::sin(radians(80 * (R - e.d))));
-      if (code == 2) turnX(p, e, k);
-      else if (code == 3) turnY(p, e, k);
+      if (code == TwistX) turnX(p, e, k);
+      else if (code == TwistY) turnY(p, e, k);
       else rotatePair(p.px, p.py, e.P1, e.P2, k);
       break;
     }
-    case 5: case 6: case 7: {
+    case SinBendX: case SinBendY: case SinBendZ: {
       if (!inside) break;
       const Turn k = turn(A * std::sin(radians(80 * e.dx)));
-      if (code == 5) rotatePair(p.px, p.pz, e.P1, e.P3, k);
-      else if (code == 6) rotatePair(p.px, p.py, e.P1, e.P2, k);
+      if (code == SinBendX) rotatePair(p.px, p.pz, e.P1, e.P3, k);
+      else if (code == SinBendY) rotatePair(p.px, p.py, e.P1, e.P2, k);
       else turnX(p, e, k);
       break;
     }
-    case 8: case 9: case 10: {
+    case RotateX: case RotateY: case RotateZ: {
       if (!inside) break;
       const Turn k = fixedTurn(e);
-      if (code == 8) turnX(p, e, k);
-      else if (code == 9) turnY(p, e, k);
+      if (code == RotateX) turnX(p, e, k);
+      else if (code == RotateY) turnY(p, e, k);
       else rotatePair(p.px, p.py, e.P1, e.P2, k);
       break;
     }
-    case 11: case 12: case 13: {
+    case GlobalRotateX: case GlobalRotateY: case GlobalRotateZ: {
       const double c = e.cosTurn, s = e.sinTurn;
       const double x = p.px, y = p.py, z = p.pz;
-      if (code == 11) { p.py = c * y + s * z; p.pz = c * z - s * y; }
-      else if (code == 12) { p.px = c * x + s * z; p.pz = c * z - s * x; }
+      if (code == GlobalRotateX) { p.py = c * y + s * z; p.pz = c * z - s * y; }
+      else if (code == GlobalRotateY) { p.px = c * x + s * z; p.pz = c * z - s * x; }
       else { p.px = c * x - s * y; p.py = s * x + c * y; }
       break;
     }
-    case 14: p.px = -p.px; break;
-    case 15: p.py = -p.py; break;
-    case 16: p.pz = -p.pz; break;
-    case 17:
+    case GlobalFlipX: p.px = -p.px; break;
+    case GlobalFlipY: p.py = -p.py; break;
+    case GlobalFlipZ: p.pz = -p.pz; break;
+    case Extract:
       if (!inside) break;
       p.px = e.P1 + (A / 256) * e.dx;
       p.py = e.P2 + (A / 256) * e.dy;
       p.pz = e.P3 + (A / 256) * e.dz;
       break;
-    case 18: if (!inside) break; [[fallthrough]];
-    case 19: p.px *= A; p.py *= A; p.pz *= A; break;
-    case 20: p.px *= A; break;
-    case 21: p.py *= A; break;
-    case 22: p.pz *= A; break;
-    case 23: {
+    case ZoomXyz: if (!inside) break; [[fallthrough]];
+    case GlobalZoomXyz: p.px *= A; p.py *= A; p.pz *= A; break;
+    case GlobalZoomX: p.px *= A; break;
+    case GlobalZoomY: p.py *= A; break;
+    case GlobalZoomZ: p.pz *= A; break;
+    case GlobalTrapezeY: {
       const double s = sizeDivisor(owner.sizeY), y = p.py;
       p.px = (1 + 33 * A * y / s) * p.px;
       p.pz = (1 + 33 * R * y / s) * p.pz;
       break;
     }
-    case 24: {
+    case GlobalTrapezeX: {
       const double s = sizeDivisor(owner.sizeX), x = p.px;
       p.py = (1 + 33 * A * x / s) * p.py;
       p.pz = (1 + 33 * R * x / s) * p.pz;
       break;
     }
-    case 25: {
+    case GlobalTrapezeZ: {
       const double s = sizeDivisor(owner.sizeZ), z = p.pz;
       p.py = (1 + 33 * A * z / s) * p.py;
       p.px = (1 + 33 * R * z / s) * p.px;
       break;
     }
-    case 26: p.px = p.px + 33 * A * p.py / sizeDivisor(owner.sizeY); break;
-    case 27: p.py = p.py + 33 * A * p.px / sizeDivisor(owner.sizeX); break;
-    case 28: p.pz = p.pz + 33 * A * p.py / sizeDivisor(owner.sizeZ); break;
-    case 29: case 30: case 31: {
+    case GlobalSkewX: p.px = p.px + 33 * A * p.py / sizeDivisor(owner.sizeY); break;
+    case GlobalSkewY: p.py = p.py + 33 * A * p.px / sizeDivisor(owner.sizeX); break;
+    case GlobalSkewZ: p.pz = p.pz + 33 * A * p.py / sizeDivisor(owner.sizeZ); break;
+    case BendX: case BendY: case BendZ: {
       if (!inside) break;
-      const Turn k = turn(3 * A * std::sin(radians(4 * R * (code == 29 ? e.dx : e.dy))));
-      if (code == 29) rotatePair(p.px, p.pz, e.P1, e.P3, k);
-      else if (code == 30) rotatePair(p.px, p.py, e.P1, e.P2, k);
+      const Turn k = turn(3 * A * std::sin(radians(4 * R * (code == BendX ? e.dx : e.dy))));
+      if (code == BendX) rotatePair(p.px, p.pz, e.P1, e.P3, k);
+      else if (code == BendY) rotatePair(p.px, p.py, e.P1, e.P2, k);
       else turnX(p, e, k);
       break;
     }
-    case 32: if (inside) p.py = p.py + A * (p.px * p.px + p.pz * p.pz) / 2; break;
-    case 33: {
+    case Bottle: if (inside) p.py = p.py + A * (p.px * p.px + p.pz * p.pz) / 2; break;
+    case Bottle2: {
       const double divisor = p.py + e.P2;
       if (std::fabs(divisor) >= 1) p.py = p.py + A * (p.px * p.px + p.pz * p.pz) / (2 * divisor);
       break;
     }
-    case 34: p.px += e.P1; p.py += e.P2; p.pz += e.P3; break;
-    case 35: case 36: {
-      const double phi = code == 35 ? gridWave(g, R)
+    case Move: p.px += e.P1; p.py += e.P2; p.pz += e.P3; break;
+    case GridWaves1: case GridWaves2: {
+      const double phi = code == GridWaves1 ? gridWave(g, R)
                                     : radians((16 * g.r / g.segV + 16 * (g.segU - g.c) / g.segU) *
                                               R * kPhaseStep);
       p.px += A * std::sin(phi);
       p.py += A * std::cos(phi);
       break;
     }
-    case 37: p.py += A * std::sin(32 * e.P1 * p.px) / 2 + R * std::sin(32 * e.P3 * p.pz) / 2; break;
-    case 38: p.py += A * std::sin(R * std::sqrt(e.dx * e.dx + e.dz * e.dz)); break;
+    case GlobalWaves:
+      p.py += A * std::sin(32 * e.P1 * p.px) / 2 + R * std::sin(32 * e.P3 * p.pz) / 2;
+      break;
+    case GlobalRadialWaves: p.py += A * std::sin(R * std::sqrt(e.dx * e.dx + e.dz * e.dz)); break;
   }
 }
 
@@ -285,13 +301,11 @@ void applyDeformEntry(int code, const Entry& e, bool inside, const SceneObject& 
 void applyValues(int code, const Entry& e, const SceneObject& owner, const GridCell& g,
                  MeshPoint& p) {
   const bool inside = e.d < std::fabs(e.R);
-  if (code >= 39 && code <= 45) return applySelection(code, inside, g);
+  if (isSelectionCode(code)) return applySelection(code, inside, g);
   if (*g.weight == 0) return;
-  if (code <= 38) return applyDeformEntry(code, e, inside, owner, g, p);
-  if (code <= 56) applyTextureEntry(code, e, g, p);
+  if (code <= GlobalRadialWaves) return applyDeformEntry(code, e, inside, owner, g, p);
+  if (code <= TextureMove) applyTextureEntry(code, e, g, p);
 }
-
-bool isAnimaCode(int code) { return code >= 58 && code <= 62; }
 
 void applyEntry(const Modifier& m, const SceneObject& owner, const GridCell& g, double T,
                 Anima& anima, MeshPoint& p) {
@@ -303,11 +317,11 @@ void applyEntry(const Modifier& m, const SceneObject& owner, const GridCell& g, 
   }
   if (*g.weight == 0) return;
   switch (code) {
-    case 58: setAnima(anima.speed, m); break;
-    case 59: setAnima(anima.phase, m); break;
-    case 60: case 61: case 62:
+    case AnimaSpeed: setAnima(anima.speed, m); break;
+    case AnimaPhase: setAnima(anima.phase, m); break;
+    case AnimaSine: case AnimaAbsSine: case AnimaCycle:
       setAnima(anima.amplitude, m);
-      anima.mode = code - 60;
+      anima.mode = code - AnimaSine;
       anima.active = std::any_of(anima.amplitude.begin(), anima.amplitude.end(),
                                  [](double v) { return v != 0; });
       break;

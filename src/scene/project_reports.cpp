@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "scene/modifier_codes.hpp"
 #include "scene/pack_numbers.hpp"
 #include "scene/scene_codes.hpp"
 #include "texture/operation_table.hpp"

@@ -1,7 +1,7 @@
 #pragma once
 
-// The code tables that give the small integers of the scene records their meaning, with the
-// captions the menus and lists show.
+// The object type codes of the scene records with the captions of the "Create object" menu, and
+// the clone type whose clones keep their own records.
 
 #include <array>
 #include <string_view>
@@ -36,8 +36,7 @@ enum : int {
 }  // namespace objtype
 
 inline constexpr int kObjectTypeCount = 22;
-inline constexpr int kModifierCodeCount = 63;  // codes 0..62
-inline constexpr int kCloneTypeGroup = 6;      // clones keep their own records
+inline constexpr int kCloneTypeGroup = 6;  // clones keep their own records
 
 // Captions of the "Create object" menu entries, by type code.
 inline constexpr std::array<std::string_view, kObjectTypeCount> kObjectTypeMenuCaptions = {
@@ -63,40 +62,5 @@ inline constexpr std::array<std::string_view, kObjectTypeCount> kObjectTypeMenuC
     "copy to texture",
     "render scene",
     "fog"};
-
-// Names in the objects window's type list, by type code.
-inline constexpr std::array<std::string_view, kObjectTypeCount> kObjectTypeNames = {
-    "sphere",
-    "tube",
-    "cylinder",
-    "tank",
-    "flat",
-    "landscape",
-    "landscape on sphere",
-    "landscape on tube",
-    "cube",
-    "landscape on cube +",
-    "landscape on cube -",
-    "postprocessor",
-    "zbuf cleaner",
-    "torus",
-    "landscape on torus",
-    "sun",
-    "lamp",
-    "tube-loft",
-    "tube-loft2",
-    "copy to texture tex[t]",
-    "render scene sc[x] cam[y]",
-    "fog mat[m] start[sx] end[sy]"};
-
-inline constexpr std::array<std::string_view, 7> kBlendModeNames = {
-    "none", "alpha +", "alpha -", "alpha - (reverse)", "min", "max", "alpha-channel"};
-
-inline constexpr std::array<std::string_view, 6> kNormalModeCaptions = {
-    "nrml: -1", "nrml: 0", "nrml: 1", "nrml: -1*", "nrml: 1*", "nrml:unv"};
-
-inline constexpr std::array<std::string_view, 13> kCloneTypeNames = {
-    "rotate xz", "rotate xy",    "rotate zy",    "line x", "line y", "line z", "group",
-    "zoom xyz",  "ring xy w/rt", "modifer-def.", "flip-x", "flip-y", "flip-z"};
 
 }  // namespace tess

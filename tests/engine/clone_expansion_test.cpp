@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "engine/clone_expansion.hpp"
+#include "scene/modifier_codes.hpp"
 #include "scene/scene_codes.hpp"
 
 namespace tess {
@@ -19,7 +20,8 @@ class CloneExpansionTest : public ::testing::Test {
     scene.clones[i] = CloneSettings{std::uint8_t(type), std::uint8_t(n), std::int16_t(coeff), 0};
     ModifierList& list = scene.modifiers[i];
     list.count = static_cast<std::uint8_t>(count);
-    for (int k = 0; k < count; ++k) list.entries[k] = Modifier{std::int16_t(k + 1), 0, 0, 0, 0, 34};
+    for (int k = 0; k < count; ++k)
+      list.entries[k] = Modifier{std::int16_t(k + 1), 0, 0, 0, 0, modcode::Move};
   }
   const SceneObject& object(int j) const { return scene.objects[j]; }
   const ModifierList& list(int j) const { return scene.modifiers[j]; }
@@ -36,7 +38,7 @@ TEST_F(CloneExpansionTest, RotateXZPlacesClonesOnACircleAndTurnsThem) {
     EXPECT_EQ(object(k).posX, posX[k - 1]) << k;
     EXPECT_EQ(object(k).posZ, posZ[k - 1]) << k;
     ASSERT_EQ(list(k).count, 3);
-    EXPECT_EQ(list(k).entries[2].code, 12);
+    EXPECT_EQ(list(k).entries[2].code, modcode::GlobalRotateY);
     EXPECT_EQ(list(k).entries[2].p5, p5[k - 1]);
     EXPECT_EQ(list(k).entries[1], list(0).entries[1]);
   }
@@ -47,13 +49,13 @@ TEST_F(CloneExpansionTest, RotateXYAndZYTurnTheOtherWay) {
   ExpandClones(scene);
   EXPECT_EQ(object(1).posX, 200);
   EXPECT_EQ(object(1).posY, 0);
-  EXPECT_EQ(list(1).entries[2].code, 13);
+  EXPECT_EQ(list(1).entries[2].code, modcode::GlobalRotateZ);
   EXPECT_EQ(list(1).entries[2].p5, 128);
   clone(2, 3, 100);
   ExpandClones(scene);
   EXPECT_EQ(object(1).posZ, 100);
   EXPECT_EQ(object(1).posY, -100);
-  EXPECT_EQ(list(1).entries[2].code, 11);
+  EXPECT_EQ(list(1).entries[2].code, modcode::GlobalRotateX);
   EXPECT_EQ(list(1).entries[2].p5, 64);
 }
 
@@ -119,7 +121,7 @@ TEST_F(CloneExpansionTest, FlipsAppendAFlipAndSwapNormalModes) {
     clone(10 + m % 3, 1, 0);
     ExpandClones(scene);
     EXPECT_EQ(object(1).normalMode, after[m]);
-    EXPECT_EQ(list(1).entries[2].code, 14 + m % 3);
+    EXPECT_EQ(list(1).entries[2].code, modcode::GlobalFlipX + m % 3);
   }
 }
 

@@ -4,6 +4,7 @@
 
 #include "engine/point_generators.hpp"
 #include "engine_test_support.hpp"
+#include "scene/modifier_codes.hpp"
 #include "scene/scene_codes.hpp"
 
 namespace tess {
@@ -192,7 +193,7 @@ TEST_F(MeshBuilderTest, ViewRotationLooksAlongTheCameraAxis) {
 TEST_F(MeshBuilderTest, PostprocessorSkipsScalingChainAndView) {
   SceneObject& o = shape(objtype::Postprocessor, 2, 2);
   o.sizeX = 256, o.sizeY = 192, o.posX = 64, o.controlMode = 1, o.controlObject = 1;
-  add(1, 34, 6400);
+  add(1, modcode::Move, 6400);
   inputs.camera.zoom = 5;
   build();
   expectPoint(at(0, 0), -4 + 1, 0, -3);
@@ -206,7 +207,8 @@ TEST_F(MeshBuilderTest, DegenerateObjectsGiveFiniteVertices) {
     if (!typeHasGeometry(type)) continue;
     SceneObject& o = shape(type, 3, 1, -1);
     list().count = 0;
-    for (int code : {23, 24, 25, 26, 27, 28}) add(0, code, 0, 0, 0, 64, 64);
+    for (int code = modcode::GlobalTrapezeY; code <= modcode::GlobalSkewZ; ++code)
+      add(0, code, 0, 0, 0, 64, 64);
     build();
     for (int i = 0; i < mesh->vertexCount; ++i) {
       const MeshVertex& v = mesh->vertices[i];
@@ -228,7 +230,7 @@ TEST_F(MeshBuilderTest, LargestMeshesFitTheVertexBuffer) {
 TEST_F(MeshBuilderTest, Loft2TiltsRingsAlongThePath) {
   shape(objtype::TubeLoft2, 4, 3);
   // A path rising in p2 as it advances in p3: both segments at 45 degrees.
-  for (int k = 0; k < 4; ++k) add(0, 57, 0, 64 * k, 64 * k, 256);
+  for (int k = 0; k < 4; ++k) add(0, modcode::Empty, 0, 64 * k, 64 * k, 256);
   build();
   // Row 1, u = 0: ring offset y' = sy = 64 tilted by 45 degrees: (0, 64 cos, -64 sin) + path.
   const double s = std::sqrt(0.5);
