@@ -1,7 +1,7 @@
 #include "audio/sample_files.hpp"
 
-#include "audio/little_endian.hpp"
 #include "core/crt_text.hpp"
+#include "core/little_endian.hpp"
 
 namespace tess {
 

@@ -1,7 +1,7 @@
 #include "audio/wav_file.hpp"
 
-#include "audio/little_endian.hpp"
 #include "audio/synthesiser.hpp"
+#include "core/little_endian.hpp"
 
 namespace tess {
 

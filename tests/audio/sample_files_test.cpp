@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include "audio/little_endian.hpp"
 #include "audio_test_support.hpp"
 #include "core/file_io.hpp"
+#include "core/little_endian.hpp"
 #include "test_folder.hpp"
 
 namespace tess::testing {

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <memory>
 
-#include "audio/little_endian.hpp"
 #include "audio/preview.hpp"
 #include "audio_test_support.hpp"
+#include "core/little_endian.hpp"
 #include "test_folder.hpp"
 
 namespace tess::testing {
