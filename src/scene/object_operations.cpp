@@ -69,6 +69,15 @@ bool stepCurrentObject(Project& project, int neighbour) {
   return true;
 }
 
+// The current object, once a snapshot has kept the state before the edit the caller is about to
+// make; null without a current object.
+SceneObject* currentObjectAfterSnapshot(Project& project) {
+  Scene& scene = activeScene(project);
+  if (!hasCurrentObject(scene)) return nullptr;
+  snapshot(project);
+  return &scene.objects[scene.currentObject];
+}
+
 bool placeInControlFrame(Project& project, int sign, std::uint8_t mode) {
   Scene& scene = activeScene(project);
   if (!hasCurrentObject(scene)) return false;
@@ -245,32 +254,28 @@ bool applyPosition(Project& project, int x, int y, int z) {
 }
 
 bool applyGrid(Project& project, int segU, int segV) {
-  Scene& scene = activeScene(project);
-  if (!hasCurrentObject(scene)) return false;
-  snapshot(project);
-  scene.objects[scene.currentObject].segU = low8(segU);
-  scene.objects[scene.currentObject].segV = low8(segV);
+  SceneObject* o = currentObjectAfterSnapshot(project);
+  if (!o) return false;
+  o->segU = low8(segU);
+  o->segV = low8(segV);
   return true;
 }
 
 bool applySize(Project& project, int size) {
-  Scene& scene = activeScene(project);
-  if (!hasCurrentObject(scene)) return false;
-  snapshot(project);
-  SceneObject& o = scene.objects[scene.currentObject];
+  SceneObject* o = currentObjectAfterSnapshot(project);
+  if (!o) return false;
   const int axis = project.scenes.sizeAxis;
-  if (axis == 0 || axis == 3) o.sizeX = low16(size);
-  if (axis == 1 || axis == 3) o.sizeY = low16(size);
-  if (axis == 2 || axis == 3) o.sizeZ = low16(size);
+  if (axis == 0 || axis == 3) o->sizeX = low16(size);
+  if (axis == 1 || axis == 3) o->sizeY = low16(size);
+  if (axis == 2 || axis == 3) o->sizeZ = low16(size);
   return true;
 }
 
 bool applyMosaic(Project& project, int mosaic1, int mosaic2) {
-  Scene& scene = activeScene(project);
-  if (!hasCurrentObject(scene)) return false;
-  snapshot(project);
-  scene.objects[scene.currentObject].mosaic1 = low8(mosaic1);
-  scene.objects[scene.currentObject].mosaic2 = low8(mosaic2);
+  SceneObject* o = currentObjectAfterSnapshot(project);
+  if (!o) return false;
+  o->mosaic1 = low8(mosaic1);
+  o->mosaic2 = low8(mosaic2);
   return true;
 }
 
