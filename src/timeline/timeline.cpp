@@ -26,6 +26,21 @@ int scanForEnd(const TrackerTable& tracker, int row, Match match) {
   return -1;
 }
 
+// Starts a slide from this row's slot p1 to the p1 of the next row with the same command, or of
+// row kLastScannedRow when none follows; a slot not below limit starts nothing. Returns whether
+// the slide started and a later row ends it.
+bool startSlotSlide(SlotSlide& slide, const TrackerTable& tracker, int row, int limit) {
+  const int command = tracker.events[row].command;
+  const int end = scanForEnd(tracker, row, [command](const TrackerEvent& e) {
+    return e.command == command;
+  });
+  const int endRow = end < 0 ? kLastScannedRow : end;
+  const int from = tracker.events[row].p1, to = tracker.events[endRow].p1;
+  if (from >= limit || to >= limit) return false;
+  slide = {true, from, to, row, endRow};
+  return end >= 0;
+}
+
 // Events naming a slot the tables do not have are ignored.
 void startSlides(Timeline& timeline, SceneStore& store, const TrackerTable& tracker) {
   const int row = timeline.row;
@@ -43,16 +58,9 @@ void startSlides(Timeline& timeline, SceneStore& store, const TrackerTable& trac
       store.liveCamera = store.cameras[p1];
       timeline.camera.on = false;
       return;
-    case trackcmd::SldCam: {
-      const int end = scanForEnd(tracker, row, [](const TrackerEvent& e) {
-        return e.command == trackcmd::SldCam;
-      });
-      const int endRow = end < 0 ? kLastScannedRow : end;
-      const int to = tracker.events[endRow].p1;
-      if (p1 >= kCameraSlots || to >= kCameraSlots) return;
-      timeline.camera = {true, p1, to, row, endRow};
+    case trackcmd::SldCam:
+      startSlotSlide(timeline.camera, tracker, row, kCameraSlots);
       return;
-    }
     case trackcmd::SldMat: {
       if (p1 >= kMaterialCount || event.p2 >= kMaterialCount) return;
       const int end = scanForEnd(tracker, row, [p1](const TrackerEvent& e) {
@@ -61,17 +69,10 @@ void startSlides(Timeline& timeline, SceneStore& store, const TrackerTable& trac
       timeline.materials[p1] = {true, event.p2, row, end < 0 ? kLastScannedRow : end};
       return;
     }
-    case trackcmd::SldScn: {
-      const int end = scanForEnd(tracker, row, [](const TrackerEvent& e) {
-        return e.command == trackcmd::SldScn;
-      });
-      const int endRow = end < 0 ? kLastScannedRow : end;
-      const int to = tracker.events[endRow].p1;
-      if (p1 >= kSceneCapacity || to >= kSceneCapacity) return;
-      timeline.scene = {true, p1, to, row, endRow};
-      if (end >= 0) store.currentScene = static_cast<std::uint8_t>(to);
+    case trackcmd::SldScn:
+      if (startSlotSlide(timeline.scene, tracker, row, kSceneCapacity))
+        store.currentScene = static_cast<std::uint8_t>(timeline.scene.to);
       return;
-    }
     case trackcmd::SldObj: {
       if (p1 >= kObjectSlides || event.p3 >= kSceneCapacity) return;
       const int end = scanForEnd(tracker, row, [p1](const TrackerEvent& e) {
@@ -161,7 +162,7 @@ void slideObjects(Timeline& timeline, SceneStore& store, const SlideClock& clock
 
 void slideScene(const Timeline& timeline, SceneStore& store, const SlideClock& clock) {
   if (!timeline.scene.on) return;
-  const SceneSlide& slide = timeline.scene;
+  const SlotSlide& slide = timeline.scene;
   const double t = clock.fraction(slide.startRow, slide.endRow);
   const Scene& from = timeline.snapshot.scenes[slide.from];
   const Scene& to = timeline.snapshot.scenes[slide.to];
@@ -199,7 +200,7 @@ void slideMaterials(Timeline& timeline, SceneStore& store, const SlideClock& clo
 
 void slideCamera(Timeline& timeline, SceneStore& store, const SlideClock& clock) {
   if (!timeline.camera.on) return;
-  const CameraSlide& slide = timeline.camera;
+  const SlotSlide& slide = timeline.camera;
   const EaseWeights e =
       Ease(timeline.cameraEasing, clock.fraction(slide.startRow, slide.endRow), timeline.lastEase);
   const Camera& a = store.cameras[slide.from];

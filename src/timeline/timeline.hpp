@@ -46,15 +46,10 @@ struct EaseWeights {
 // weights of the previous call (kept in last; before any call, the start of the slide).
 EaseWeights Ease(int mode, double t, EaseWeights& last);
 
-struct CameraSlide {
+// A camera or scene slide: from one slot to another.
+struct SlotSlide {
   bool on = false;
-  int from = 0, to = 0;  // camera slots
-  int startRow = 0, endRow = 0;
-};
-
-struct SceneSlide {
-  bool on = false;
-  int from = 0, to = 0;  // scenes A and B
+  int from = 0, to = 0;
   int startRow = 0, endRow = 0;
 };
 
@@ -91,8 +86,8 @@ struct Timeline {
   std::uint8_t materialEasing = 0;
   EaseWeights lastEase;
 
-  CameraSlide camera;
-  SceneSlide scene;
+  SlotSlide camera;  // between camera slots
+  SlotSlide scene;   // between scenes
   std::array<ObjectSlide, kObjectSlides> objects{};
   std::array<MaterialSlide, kMaterialCount> materials{};
 
