@@ -1,9 +1,9 @@
 #pragma once
 
-// The arithmetic every synthesis operation shares. Sounds must regenerate bit for bit, so the
-// conversions behave like the 32-bit x86 code the sounds were first made with: integer products
-// wrap at 32 bits, float-to-integer conversion truncates toward zero (and gives INT_MIN when the
-// value does not fit), and a stored sample keeps the low 16 bits.
+// The arithmetic every synthesis operation shares. Sounds must regenerate bit for bit on every
+// build, so the conversions follow 32-bit x86 arithmetic: integer products wrap at 32 bits,
+// float-to-integer conversion truncates toward zero (and gives INT_MIN when the value does not
+// fit), and a stored sample keeps the low 16 bits.
 
 #include <algorithm>
 #include <climits>

@@ -4,9 +4,9 @@
 
 namespace tess {
 
-// The C runtime generator of the platform the projects were first made on: srand(s) sets the
-// state, rand() steps state = state * 214013 + 2531011 (mod 2^32) and returns bits 16..30.
-// Textures and sounds that draw random numbers reseed it first, so they regenerate identically.
+// srand() and rand() as the Microsoft C runtime computes them: srand(s) sets the state, rand()
+// steps state = state * 214013 + 2531011 (mod 2^32) and returns bits 16..30. Textures and sounds
+// that draw random numbers reseed it first, so they regenerate identically on every platform.
 class MsvcRandom {
  public:
   static constexpr int kMax = 0x7FFF;

@@ -37,7 +37,8 @@ void usedRanges(const SceneStore& store, int& materialEnd, int& textureEnd) {
   textureEnd = std::min(texture, kTextureSlotCount) + 1;  // past the last slot: no texture fits
 }
 
-// Two's-complement addition, as the 32-bit fields of the original tables add.
+// Two's-complement addition: displaceMap and the render-scene parameter are 32-bit fields, and a
+// shift past INT_MAX wraps instead of overflowing.
 int wrapAdd(int value, int shift) {
   return static_cast<int>(static_cast<unsigned>(value) + static_cast<unsigned>(shift));
 }

@@ -35,7 +35,7 @@ class SampleFilesTest : public ::testing::Test {
   TestFolder folder_;
 };
 
-TEST_F(SampleFilesTest, PackHasTheDescribedLayoutAndSize) {
+TEST_F(SampleFilesTest, PackHoldsEveryCommandSlotThenTheCurrentCommandAndCounts) {
   auto store = busyStore();
   const std::string bytes = samplePackBytes(*store);
   ASSERT_EQ(bytes.size(), 2'884'608u);

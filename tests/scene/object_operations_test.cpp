@@ -226,7 +226,7 @@ TEST_F(ObjectOperations, LocalAndGlobalCoordinatesAddOrSubtractTheControlPositio
   EXPECT_EQ(object(1).controlMode, 2);
 }
 
-TEST_F(ObjectOperations, AppliedValuesKeepTheFieldWidthAndSnapshotAsDescribed) {
+TEST_F(ObjectOperations, AppliedValuesWrapToTheFieldWidthAndTakeUndoSnapshots) {
   makeObjects(1);
   ASSERT_TRUE(applyPosition(p_.project, 70000, -1, -32768));
   EXPECT_EQ(object(0).posX, 70000 - 65536);
