@@ -78,6 +78,16 @@ SceneObject* currentObjectAfterSnapshot(Project& project) {
   return &scene.objects[scene.currentObject];
 }
 
+// Stores the low bytes of a and b in two byte fields of the current object.
+bool applyBytePair(Project& project, std::uint8_t SceneObject::*first,
+                   std::uint8_t SceneObject::*second, int a, int b) {
+  SceneObject* o = currentObjectAfterSnapshot(project);
+  if (!o) return false;
+  o->*first = low8(a);
+  o->*second = low8(b);
+  return true;
+}
+
 bool placeInControlFrame(Project& project, int sign, std::uint8_t mode) {
   Scene& scene = activeScene(project);
   if (!hasCurrentObject(scene)) return false;
@@ -254,11 +264,7 @@ bool applyPosition(Project& project, int x, int y, int z) {
 }
 
 bool applyGrid(Project& project, int segU, int segV) {
-  SceneObject* o = currentObjectAfterSnapshot(project);
-  if (!o) return false;
-  o->segU = low8(segU);
-  o->segV = low8(segV);
-  return true;
+  return applyBytePair(project, &SceneObject::segU, &SceneObject::segV, segU, segV);
 }
 
 bool applySize(Project& project, int size) {
@@ -272,11 +278,7 @@ bool applySize(Project& project, int size) {
 }
 
 bool applyMosaic(Project& project, int mosaic1, int mosaic2) {
-  SceneObject* o = currentObjectAfterSnapshot(project);
-  if (!o) return false;
-  o->mosaic1 = low8(mosaic1);
-  o->mosaic2 = low8(mosaic2);
-  return true;
+  return applyBytePair(project, &SceneObject::mosaic1, &SceneObject::mosaic2, mosaic1, mosaic2);
 }
 
 }  // namespace tess
