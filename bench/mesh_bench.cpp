@@ -40,7 +40,7 @@ struct BenchScene {
   void buildAll(benchmark::State& state) {
     const int count = store->scenes[0].objectCount;
     for (auto _ : state) {
-      for (int i = 0; i < count; ++i) buildMesh(*store, i, inputs, *mesh);
+      for (int i = 0; i < count; ++i) buildMesh(*store, 0, i, inputs, *mesh);
       benchmark::DoNotOptimize(mesh->vertices.data());
     }
   }

@@ -70,9 +70,10 @@ void BM_RenderFrameFiftyLitSpheres(benchmark::State& state) {
   renderer.switches.guidesHidden = true;
   double meshSeconds = 0, frameSeconds = 0;
   std::uint64_t clock = 0;
+  const gl::FrameView view = gl::currentView(*scenes);
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
-    renderer.RenderFrame(clock += 16);
+    renderer.RenderFrame(clock += 16, view);
     device->finish();
     frameSeconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     meshSeconds += renderer.lastMeshSeconds();

@@ -137,17 +137,14 @@ int runRenderCommand(const std::vector<std::string>& args, std::ostream&, std::o
   auto timeline = std::make_unique<Timeline>();
   if (request->at) {
     // Played as "play with music" starts (row 0, time 0, no music), one frame every 16 ms; the
-    // frame drawn at MS evaluates the timeline itself and takes its modifier time from the clock.
+    // timeline is evaluated for the frame at MS too, which takes its modifier time from the clock.
     startPlayback(*timeline, scenes, 0, 0);
     for (int now = 0; now + kFrameStep <= *request->at; now += kFrameStep)
       EvaluateTimeline(*timeline, scenes, loaded.tracker, now);
-    renderer.switches.trackerPlaying = true;
-    renderer.trackerHook = [&](double now) {
-      EvaluateTimeline(*timeline, scenes, loaded.tracker, now);
-    };
-    renderer.RenderFrame(static_cast<std::uint64_t>(*request->at));
+    EvaluateTimeline(*timeline, scenes, loaded.tracker, *request->at);
+    renderer.RenderFrame(static_cast<std::uint64_t>(*request->at), gl::currentView(scenes));
   } else {
-    renderer.renderFrameAtTime(request->time);
+    renderer.renderFrameAtTime(request->time, gl::currentView(scenes));
   }
   const auto& picture = device->readBackBuffer();
   Status written = writePicturePng(*arguments->option("png"), picture.data(), request->width,

@@ -147,11 +147,11 @@ void triangleStage(const SceneObject& o, const std::vector<GridPoint>& grid, Mes
 
 }  // namespace
 
-void buildMesh(const SceneStore& scenes, int index, const MeshInputs& inputs,
+void buildMesh(const SceneStore& scenes, int sceneIndex, int index, const MeshInputs& inputs,
                MeshBuffers& buffers) {
   buffers.vertexCount = 0;
   buffers.triangleCount = 0;
-  const Scene& scene = scenes.activeScene();
+  const Scene& scene = scenes.scenes[sceneIndex];
   const SceneObject& o = scene.objects[index];
   if (!typeHasGeometry(o.type) || o.segU == 0 || o.segV == 0) return;
 
@@ -182,7 +182,7 @@ void buildMesh(const SceneStore& scenes, int index, const MeshInputs& inputs,
 }
 
 void BuildObjectMesh(const SceneStore& scenes, const MeshInputs& inputs, MeshBuffers& buffers) {
-  buildMesh(scenes, scenes.activeObjectIndex(), inputs, buffers);
+  buildMesh(scenes, scenes.currentScene, scenes.activeObjectIndex(), inputs, buffers);
 }
 
 }  // namespace tess

@@ -48,8 +48,8 @@ struct MeshBuffers {
 // counts; types without geometry, and segU or segV of 0, give no vertices.
 void BuildObjectMesh(const SceneStore& scenes, const MeshInputs& inputs, MeshBuffers& buffers);
 
-// Builds object index of the current scene.
-void buildMesh(const SceneStore& scenes, int index, const MeshInputs& inputs,
+// Builds object index of scene sceneIndex, current or not.
+void buildMesh(const SceneStore& scenes, int sceneIndex, int index, const MeshInputs& inputs,
                MeshBuffers& buffers);
 
 }  // namespace tess

@@ -24,7 +24,7 @@ View3dGraphics::~View3dGraphics() {
 }
 
 void View3dGraphics::renderFrame(std::uint64_t milliseconds) {
-  renderer_->RenderFrame(milliseconds);
+  renderer_->RenderFrame(milliseconds, gl::currentView(project_.scenes));
   picture_ = device_->readBackBuffer().data();
 }
 

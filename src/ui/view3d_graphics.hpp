@@ -28,8 +28,9 @@ class View3dGraphics {
   gl::FrameRenderer& renderer() { return *renderer_; }
   const TextureImages& images() const { return images_; }
 
-  // One frame at the clock reading; the picture is then in picture(): width x height pixels of
-  // blue, green, red, alpha bytes, row 0 at the top.
+  // One frame of the current scene through liveCamera at the clock reading (the caller evaluates
+  // a playing timeline first); the picture is then in picture(): width x height pixels of blue,
+  // green, red, alpha bytes, row 0 at the top.
   void renderFrame(std::uint64_t milliseconds);
   const std::uint8_t* picture() const { return picture_; }
   int width() const { return device_->width(); }

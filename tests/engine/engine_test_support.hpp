@@ -30,7 +30,7 @@ struct MeshFixture {
     l.entries[l.count++] = Modifier{std::int16_t(p1), std::int16_t(p2), std::int16_t(p3),
                                     std::int16_t(p4), std::int16_t(p5), std::uint8_t(code)};
   }
-  void build(int index = 0) { buildMesh(*store, index, inputs, *mesh); }
+  void build(int index = 0) { buildMesh(*store, 0, index, inputs, *mesh); }
   const GridPoint& at(int r, int c) { return mesh->grid[r * (object().segU + 1) + c]; }
 };
 

@@ -216,17 +216,36 @@ TEST_F(FrameTest, ViewModeTurnsTheScene) {
   }
 }
 
-// While the tracker plays, every frame from the clock evaluates the timeline once, at the
-// frame's clock reading; frames at a modifier time and frames while stopped do not.
-TEST_F(FrameTest, TrackerHookRunsOncePerFrameWhilePlaying) {
-  std::vector<double> calls;
-  renderer_->trackerHook = [&calls](double ms) { calls.push_back(ms); };
-  renderer_->RenderFrame(40);
-  renderer_->switches.trackerPlaying = true;
-  renderer_->RenderFrame(100);
-  renderer_->RenderFrame(250);
-  renderer_->renderFrameAtTime(3);
-  EXPECT_EQ(calls, (std::vector<double>{100, 250}));
+// A frame shows the scene and camera it is given, whatever the store has current: meshes, lamp,
+// fog and guides all follow the view, and the store keeps its current scene and live camera.
+TEST_F(FrameTest, FrameShowsTheGivenViewWhateverIsCurrent) {
+  renderer_->switches.guidesHidden = false;
+  SceneObject& fog = add(objtype::Fog);
+  fog.sizeX = 0;
+  fog.sizeY = 60;  // from the eye to depth 20 at zoom 1
+  addBall(1, ColorValue{0.2f, 0.2f, 0.2f, 1}, 3, 2);
+  scenes_->materials[1].surface.diffuse = ColorValue{0.5f, 0.5f, 0.5f, 1};
+  SceneObject& lamp = add(objtype::Lamp);
+  lamp.segU = 0;  // no mesh of its own
+  lamp.posZ = 64 * 2;
+  lamp.sizeX = 64 * 10;
+  lamp.material = 2;
+  scenes_->materials[2].surface.diffuse = ColorValue{1, 1, 1, 1};
+  scenes_->sceneCount = 2;
+  addScreen(3, 1.0f, gl::kWhiteTexture, 1);  // scene 1: a white layer over everything
+  const gl::FrameView view = gl::currentView(*scenes_);
+  renderer_->RenderFrame(0, view);
+  const std::vector<std::uint8_t> expected = device_->readBackBuffer();
+  ASSERT_GT(red(kWidth / 2, kHeight / 2 - 7), 0x78);  // the lit ball, beside the x axis
+
+  scenes_->currentScene = 1;
+  scenes_->liveCamera.targetX = scenes_->liveCamera.eyeX = 64 * 3;
+  scenes_->liveCamera.zoom = 2;
+  const Camera live = scenes_->liveCamera;
+  renderer_->RenderFrame(0, view);
+  EXPECT_TRUE(device_->readBackBuffer() == expected);
+  EXPECT_EQ(scenes_->currentScene, 1);
+  EXPECT_EQ(scenes_->liveCamera, live);
 }
 
 }  // namespace

@@ -85,7 +85,8 @@ class GlTest : public ::testing::Test {
     device_->uploadTexture(slot, image);
   }
 
-  void frame() { renderer_->RenderFrame(0); }
+  // A frame of the current scene through liveCamera.
+  void frame() { renderer_->RenderFrame(0, gl::currentView(*scenes_)); }
 
   // Blue, green, red, alpha of the back buffer pixel (x, y), y from the top of the picture.
   std::array<int, 4> pixel(int x, int y) {

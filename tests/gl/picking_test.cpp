@@ -14,26 +14,33 @@ class PickingTest : public GlTest {
   }
 };
 
-TEST_F(PickingTest, PickSelectsTheIndexDrawnAndTheBackgroundNothing) {
-  for (int index : {3, 127, 253}) {
-    scenes_->scenes[0].objectCount = 0;
-    scenes_->scenes[0].currentObject = 0;
-    ballAt(index);
-    EXPECT_EQ(renderer_->PickObject(kWidth / 2, kHeight / 2), index);
-    EXPECT_EQ(scenes_->scenes[0].currentObject, index);
-  }
-  EXPECT_EQ(renderer_->PickObject(0, 0), 255);
-  EXPECT_EQ(scenes_->scenes[0].currentObject, 253);
+// A pick returns the index drawn at the point, or -1 on the background, and selects nothing:
+// neither the current object nor, while control picking is armed, a control object.
+TEST_F(PickingTest, PickReturnsTheIndexDrawnAndChangesNoSelection) {
+  const Scene& scene = scenes_->scenes[0];
+  for (int index : {3, 127, 253})
+    for (bool armed : {false, true}) {
+      scenes_->scenes[0].objectCount = 0;
+      ballAt(index);
+      scenes_->controlPickArmed = armed;
+      const gl::FrameView view = gl::currentView(*scenes_);
+      EXPECT_EQ(renderer_->PickObject(kWidth / 2, kHeight / 2, view), index);
+      EXPECT_EQ(renderer_->PickObject(0, 0, view), -1);
+      EXPECT_EQ(scene.currentObject, 0);
+      EXPECT_EQ(scene.objects[0].controlMode, 0);
+      EXPECT_EQ(scenes_->controlPickArmed, armed);
+    }
 }
 
-TEST_F(PickingTest, ControlPickSetsTheControlObject) {
-  ballAt(2);
-  scenes_->controlPickArmed = true;
-  renderer_->PickObject(kWidth / 2, kHeight / 2);
-  EXPECT_EQ(scenes_->scenes[0].currentObject, 0);
-  EXPECT_EQ(scenes_->scenes[0].objects[0].controlObject, 2);
-  EXPECT_EQ(scenes_->scenes[0].objects[0].controlMode, 1);
-  EXPECT_FALSE(scenes_->controlPickArmed);
+// The index image is the given scene through the given camera, not the current ones.
+TEST_F(PickingTest, PickDrawsTheGivenView) {
+  scenes_->sceneCount = 2;
+  addBall(1, ColorValue{1, 1, 1, 1}, 5, 2, 1);
+  gl::FrameView view{1, scenes_->liveCamera};
+  EXPECT_EQ(renderer_->PickObject(kWidth / 2, kHeight / 2, view), 0);
+  view.camera.targetX = view.camera.eyeX = 64 * 20;  // beside the ball
+  EXPECT_EQ(renderer_->PickObject(kWidth / 2, kHeight / 2, view), -1);
+  EXPECT_EQ(renderer_->PickObject(kWidth / 2, kHeight / 2, gl::currentView(*scenes_)), -1);
 }
 
 }  // namespace

@@ -52,11 +52,11 @@ class LineBatch {
   std::vector<LineVertex>& vertices_;
 };
 
-void addModifierSphere(LineBatch& lines, const SceneStore& scenes) {
-  const ModifierList& list = scenes.activeScene().modifiers[scenes.activeObjectIndex()];
-  const int selected = scenes.currentModifier;
+// Around the selected modifier of the scene's current object.
+void addModifierSphere(LineBatch& lines, const Scene& scene, int selected) {
+  const ModifierList& list = scene.modifiers[scene.currentObject];
   if (list.count == 0 || selected < 0 || selected >= list.count) return;
-  const SceneObject& o = scenes.activeObject();
+  const SceneObject& o = scene.objects[scene.currentObject];
   const Modifier& m = list.entries[selected];
   const double cx = (o.posX + m.p1) / 64.0, cy = (o.posY + m.p2) / 64.0, cz = (o.posZ + m.p3) / 64.0;
   const double radius = std::abs(m.p4) / 64.0;
@@ -109,7 +109,7 @@ void addControlLines(LineBatch& lines, const Scene& scene) {
 
 }  // namespace
 
-void drawEditorOverlays(RenderDevice& device, const SceneStore& scenes,
+void drawEditorOverlays(RenderDevice& device, const SceneStore& scenes, const FrameView& view,
                         const RenderSwitches& switches, std::vector<LineVertex>& vertices) {
   FixedFunctionState& state = device.state;
   const int savedTexture = state.texture0;
@@ -117,26 +117,27 @@ void drawEditorOverlays(RenderDevice& device, const SceneStore& scenes,
   state.texture0 = kWhiteTexture;
   state.stages = {};
   device.setBlending(false);
-  const Camera& camera = scenes.liveCamera;
+  const Scene& scene = scenes.scenes[view.scene];
+  const Camera& camera = view.camera;
   const ViewRotation rotation = ComputeViewRotation(camera);
-  const ViewTransform view(camera, rotation, switches.viewMode);
-  LineBatch lines(view, vertices);
+  const ViewTransform transform(camera, rotation, switches.viewMode);
+  LineBatch lines(transform, vertices);
 
   device.setCullMode(CullMode::None);
-  addModifierSphere(lines, scenes);
+  addModifierSphere(lines, scene, scenes.currentModifier);
   lines.draw(device, 1.0f);
 
   if (switches.gridMode >= 1 && switches.gridMode <= 3) {
     Camera unzoomed = camera;
     unzoomed.zoom = 1;
-    const ViewTransform gridView(unzoomed, rotation, switches.viewMode);
-    LineBatch grid(gridView, vertices);
+    const ViewTransform gridTransform(unzoomed, rotation, switches.viewMode);
+    LineBatch grid(gridTransform, vertices);
     addGrid(grid, switches.gridMode);
     grid.draw(device, 0.5f);
   }
 
   device.setDepth(false, false);
-  addControlLines(lines, scenes.activeScene());
+  addControlLines(lines, scene);
   lines.draw(device, 1.0f);
   for (int i = 0; i < 5; ++i) {
     const double offset = i / 256.0;

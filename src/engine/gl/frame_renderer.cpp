@@ -47,6 +47,12 @@ float fogComponent(float value) {
   return static_cast<float>(byte) / 255.0f;
 }
 
+bool inGroup(const Scene& scene, const SceneObject& object, bool groupOnly) {
+  if (!groupOnly) return true;
+  const SceneObject& current = scene.objects[scene.currentObject];
+  return current.controlMode != 0 && object.controlObject == current.controlObject;
+}
+
 }  // namespace
 
 FrameRenderer::FrameRenderer(RenderDevice& device, SceneStore& scenes, TextureStore& textures,
@@ -55,46 +61,40 @@ FrameRenderer::FrameRenderer(RenderDevice& device, SceneStore& scenes, TextureSt
   inputs_.images = &images;
 }
 
-bool FrameRenderer::inGroup(const Scene& scene, const SceneObject& object) const {
-  if (!switches.groupOnly) return true;
-  const SceneObject& current = scene.objects[scene.currentObject];
-  return current.controlMode != 0 && object.controlObject == current.controlObject;
-}
-
 bool FrameRenderer::shown(const Scene& scene, const SceneObject& object) const {
-  return inGroup(scene, object) &&
-         !(switches.guidesHidden && (object.type == objtype::Sun || object.type == objtype::Lamp));
+  return inGroup(scene, object, switches.groupOnly) &&
+         !(guidesHidden_ && (object.type == objtype::Sun || object.type == objtype::Lamp));
 }
 
-void FrameRenderer::prepareMeshInputs() {
-  inputs_.camera = scenes_.liveCamera;
-  inputs_.rotation = ComputeViewRotation(scenes_.liveCamera);
+void FrameRenderer::prepareMeshInputs(const Camera& camera) {
+  inputs_.camera = camera;
+  inputs_.rotation = ComputeViewRotation(camera);
   inputs_.viewMode = switches.viewMode;
   inputs_.time = time_;
 }
 
-void FrameRenderer::buildTimed(int index) {
+void FrameRenderer::buildTimed(int scene, int index) {
   const auto start = std::chrono::steady_clock::now();
-  buildMesh(scenes_, index, inputs_, mesh_);
+  buildMesh(scenes_, scene, index, inputs_, mesh_);
   meshSeconds_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-int FrameRenderer::RenderFrame(std::uint64_t milliseconds) {
+int FrameRenderer::RenderFrame(std::uint64_t milliseconds, const FrameView& view) {
   milliseconds_ = milliseconds;
-  drawFrame(modifierTime(milliseconds), true);
+  drawFrame(view, modifierTime(milliseconds), false);
   return 0;
 }
 
-void FrameRenderer::renderFrameAtTime(double time) { drawFrame(time, false); }
+void FrameRenderer::renderFrameAtTime(double time, const FrameView& view) {
+  drawFrame(view, time, false);
+}
 
-void FrameRenderer::drawFrame(double time, bool fromClock) {
+void FrameRenderer::drawFrame(const FrameView& view, double time, bool guidesHidden) {
   meshSeconds_ = 0;
+  guidesHidden_ = switches.guidesHidden || guidesHidden;
   device_.state.fog = false;
-  const RenderSceneList passes = CollectRenderScenes(scenes_.activeScene());
-  time_ = time;
-  if (fromClock && switches.trackerPlaying && trackerHook)
-    trackerHook(static_cast<double>(milliseconds_));
-  if (switches.animationFrozen) time_ = 0;
+  const RenderSceneList passes = CollectRenderScenes(scenes_.scenes[view.scene]);
+  time_ = switches.animationFrozen ? 0 : time;
   device_.state.orthographic = switches.orthographic;
   device_.UploadEditedTexture(textures_);
   device_.setWireframe(switches.wireframe);
@@ -102,46 +102,38 @@ void FrameRenderer::drawFrame(double time, bool fromClock) {
   device_.clearDepth();
   device_.clearColour(kClearColour);
 
-  const int savedScene = scenes_.currentScene;
-  const auto pass = [this] {
-    prepareMeshInputs();
-    device_.state.lights = SetupLights(scenes_, time_, mesh_.modifiers);
+  const auto pass = [this](const FrameView& passView) {
+    prepareMeshInputs(passView.camera);
+    device_.state.lights = SetupLights(scenes_, passView, time_, mesh_.modifiers);
     device_.state.globalAmbient = ColorValue{1, 1, 1, 0};
     device_.state.specular = true;
-    DrawScene();
+    DrawScene(passView);
   };
-  if (passes.count == 0) {
-    pass();
-  } else {
-    for (int k = 0; k < passes.count; ++k) {
-      const RenderSceneEntry& entry = passes.entries[k];
-      scenes_.currentScene = entry.scene;
-      const Camera saved = scenes_.liveCamera;
-      if (entry.camera < kCameraSlots) scenes_.liveCamera = scenes_.cameras[entry.camera];
-      pass();
-      scenes_.liveCamera = saved;
-    }
+  if (passes.count == 0) pass(view);
+  for (int k = 0; k < passes.count; ++k) {
+    const RenderSceneEntry& entry = passes.entries[k];
+    pass(FrameView{entry.scene,
+                   entry.camera < kCameraSlots ? scenes_.cameras[entry.camera] : view.camera});
   }
-  scenes_.currentScene = static_cast<std::uint8_t>(savedScene);
 }
 
-void FrameRenderer::DrawScene() {
-  Scene& scene = scenes_.activeScene();
+void FrameRenderer::DrawScene(const FrameView& view) {
+  Scene& scene = scenes_.scenes[view.scene];
   ExpandClones(scene);
   const int count = scene.objectCount;
   for (int i = 0; i < count; ++i)
-    if (scene.objects[i].blend == 0) drawObject(i, false);
+    if (scene.objects[i].blend == 0) drawObject(view.scene, i, false);
   device_.setDepth(true, false);
   device_.setBlending(true);
   device_.setBlendOp(BlendOp::Add);
   device_.setBlendFactorsOne();
   for (int i = 0; i < count; ++i)
-    if (scene.objects[i].blend != 0) drawObject(i, true);
+    if (scene.objects[i].blend != 0) drawObject(view.scene, i, true);
   device_.setDepth(true, true);
   device_.setBlending(false);
   device_.state.alphaTest = false;
-  if (!switches.guidesHidden) {
-    drawEditorOverlays(device_, scenes_, switches, lines_);
+  if (!guidesHidden_) {
+    drawEditorOverlays(device_, scenes_, view, switches, lines_);
     device_.setDepth(true, true);
     device_.setBlending(false);
     device_.state.alphaTest = false;
@@ -156,7 +148,7 @@ void FrameRenderer::setFog(const SceneObject& object) {
     state.fogColour = ColorValue{fogComponent(ambient.r), fogComponent(ambient.g),
                                  fogComponent(ambient.b), 0};
   }
-  const double zoom = scenes_.liveCamera.zoom;
+  const double zoom = inputs_.camera.zoom;  // the pass's camera
   state.fogStart = static_cast<float>(object.sizeX * zoom / 3);
   state.fogEnd = static_cast<float>(object.sizeY * zoom / 3);
 }
@@ -171,15 +163,15 @@ void FrameRenderer::setObjectTextures(const SceneObject& object, const Material*
   if (material) state.material = material->surface;
 }
 
-void FrameRenderer::drawObject(int index, bool blendedPass) {
-  const Scene& scene = scenes_.activeScene();
+void FrameRenderer::drawObject(int sceneIndex, int index, bool blendedPass) {
+  const Scene& scene = scenes_.scenes[sceneIndex];
   const SceneObject& object = scene.objects[index];
   if (!shown(scene, object)) return;
   if (object.type == objtype::Fog) {
     setFog(object);
     return;
   }
-  buildTimed(index);
+  buildTimed(sceneIndex, index);
   if (blendedPass) {
     static constexpr BlendOp kOps[] = {BlendOp::Add, BlendOp::Add, BlendOp::RevSubtract,
                                        BlendOp::Subtract, BlendOp::Min, BlendOp::Max};
@@ -193,7 +185,7 @@ void FrameRenderer::drawObject(int index, bool blendedPass) {
     }
   }
   setCullFromNormalMode(device_, object.normalMode);
-  if (object.normalMode == kNormalUnvisible && switches.guidesHidden) return;
+  if (object.normalMode == kNormalUnvisible && guidesHidden_) return;
   const Material* material =
       object.material < kMaterialCount ? &scenes_.materials[object.material] : nullptr;
   setObjectTextures(object, material);
@@ -216,9 +208,9 @@ void FrameRenderer::drawObject(int index, bool blendedPass) {
   }
 }
 
-int FrameRenderer::PickObject(int x, int y) {
-  Scene& scene = scenes_.activeScene();
-  prepareMeshInputs();
+int FrameRenderer::PickObject(int x, int y, const FrameView& view) {
+  const Scene& scene = scenes_.scenes[view.scene];
+  prepareMeshInputs(view.camera);
   FixedFunctionState& state = device_.state;
   const FixedFunctionState saved = state;
   state.fog = false;
@@ -235,8 +227,8 @@ int FrameRenderer::PickObject(int x, int y) {
   device_.setBlending(false);
   for (int i = 0; i < scene.objectCount; ++i) {
     const SceneObject& object = scene.objects[i];
-    if (!inGroup(scene, object)) continue;
-    buildMesh(scenes_, i, inputs_, mesh_);
+    if (!inGroup(scene, object, switches.groupOnly)) continue;
+    buildMesh(scenes_, view.scene, i, inputs_, mesh_);
     setCullFromNormalMode(device_, object.normalMode);
     // Index i as an exact 8-bit grey: i / 255 converts back to i for every index.
     const float grey = static_cast<float>(i) / 255.0f;
@@ -247,31 +239,14 @@ int FrameRenderer::PickObject(int x, int y) {
   }
   const int v = device_.readBlue(x, y);
   state = saved;
-  if (v < 254) {
-    if (scenes_.controlPickArmed) {
-      SceneObject& current = scenes_.activeObject();
-      current.controlObject = static_cast<std::uint8_t>(v);
-      current.controlMode = 1;
-      scenes_.controlPickArmed = false;
-    } else {
-      scene.currentObject = static_cast<std::uint8_t>(v);
-    }
-  }
-  return v;
+  return v < 254 ? v : -1;  // 255 is the white background
 }
 
 bool FrameRenderer::renderSceneImage(int scene, int camera, int size, std::uint8_t* pixels) {
   if (scene < 0 || scene >= kSceneCapacity || size <= 0) return false;
-  const int savedScene = scenes_.currentScene;
-  const Camera savedCamera = scenes_.liveCamera;
-  const bool savedGuides = switches.guidesHidden;
-  scenes_.currentScene = static_cast<std::uint8_t>(scene);
-  if (camera >= 0 && camera < kCameraSlots) scenes_.liveCamera = scenes_.cameras[camera];
-  switches.guidesHidden = true;
-  RenderFrame(milliseconds_);
-  switches.guidesHidden = savedGuides;
-  scenes_.liveCamera = savedCamera;
-  scenes_.currentScene = static_cast<std::uint8_t>(savedScene);
+  const bool slot = camera >= 0 && camera < kCameraSlots;
+  drawFrame(FrameView{scene, slot ? scenes_.cameras[camera] : scenes_.liveCamera},
+            modifierTime(milliseconds_), true);
 
   // Nearest sampling in steps of 1/256 pixel; the top of the picture lands in the last row.
   const std::vector<std::uint8_t>& screen = device_.readBackBuffer();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 
+#include "engine/gl/frame_view.hpp"
 #include "engine/gl/render_device.hpp"
 #include "engine/gl/render_switches.hpp"
 #include "engine/mesh_builder.hpp"
@@ -13,40 +13,42 @@ namespace tess::gl {
 
 // Draws frames of the scene store on a render device: the render-scene passes, each scene in an
 // opaque and a blended pass with its special objects, lights and overlays; picking; and one
-// scene rendered into a texture image for the texture generator.
+// scene rendered into a texture image for the texture generator. Drawing is a query: it draws
+// the view it is given and changes no editor state (only the clones it expands are written).
+// While the tracker plays, the caller evaluates the timeline first and then asks for a frame of
+// the scene and camera it leaves current.
 class FrameRenderer : public SceneRenderer {
  public:
   FrameRenderer(RenderDevice& device, SceneStore& scenes, TextureStore& textures,
                 const TextureImages& images);
 
   RenderSwitches switches;
-  // Evaluates the timeline at the start of a frame while the tracker plays.
-  std::function<void(double milliseconds)> trackerHook;
 
-  // One frame at the given clock reading (milliseconds); returns 0.
-  int RenderFrame(std::uint64_t milliseconds);
-  // One frame at modifier time T (still 0 while animation is frozen), without the timeline.
-  void renderFrameAtTime(double time);
+  // One frame of view at the clock reading (milliseconds); returns 0.
+  int RenderFrame(std::uint64_t milliseconds, const FrameView& view);
+  // One frame of view at modifier time T (still 0 while animation is frozen).
+  void renderFrameAtTime(double time, const FrameView& view);
 
-  // Draws the index image and selects the object at (x, y) (from the top left), or makes it the
-  // current object's control object while control picking is armed. Returns the index read.
-  int PickObject(int x, int y);
+  // Draws view's index image and returns the index of the object at (x, y) (from the top left),
+  // or -1 for the background and indices 254 and 255. The editor applies the pick.
+  int PickObject(int x, int y, const FrameView& view);
 
+  // Scene `scene` through camera slot `camera` (out of range: liveCamera) with the guides
+  // hidden, at the modifier time of the last clock frame.
   bool renderSceneImage(int scene, int camera, int size, std::uint8_t* pixels) override;
 
   // Time spent building meshes on the CPU during the last frame, in seconds.
   double lastMeshSeconds() const { return meshSeconds_; }
 
  private:
-  void drawFrame(double time, bool fromClock);
-  void DrawScene();
-  void drawObject(int index, bool blendedPass);
+  void drawFrame(const FrameView& view, double time, bool guidesHidden);
+  void DrawScene(const FrameView& view);
+  void drawObject(int scene, int index, bool blendedPass);
   void setObjectTextures(const SceneObject& object, const Material* material);
   void setFog(const SceneObject& object);
-  bool inGroup(const Scene& scene, const SceneObject& object) const;
   bool shown(const Scene& scene, const SceneObject& object) const;
-  void prepareMeshInputs();
-  void buildTimed(int index);
+  void prepareMeshInputs(const Camera& camera);
+  void buildTimed(int scene, int index);
 
   RenderDevice& device_;
   SceneStore& scenes_;
@@ -54,6 +56,7 @@ class FrameRenderer : public SceneRenderer {
   MeshInputs inputs_;
   MeshBuffers mesh_;
   std::vector<LineVertex> lines_;  // overlay lines, kept from frame to frame
+  bool guidesHidden_ = false;  // in the frame being drawn: the switch, or always for scene images
   double time_ = 0;
   std::uint64_t milliseconds_ = 0;
   double meshSeconds_ = 0;

@@ -7,7 +7,6 @@ namespace tess::gl {
 // The module-level switches the windows set and every frame reads. Control-pick mode lives in
 // the scene store (controlPickArmed), beside the selection it changes.
 struct RenderSwitches {
-  bool trackerPlaying = false;   // evaluate the timeline at the start of every frame
   bool animationFrozen = false;  // time T = 0
   bool orthographic = false;
   bool wireframe = false;

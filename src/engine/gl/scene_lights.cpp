@@ -12,15 +12,15 @@ ColorValue rgbOf(const ColorValue& c) { return ColorValue{c.r, c.g, c.b, 0}; }
 
 }  // namespace
 
-std::array<LightSlot, kLightSlots> SetupLights(const SceneStore& scenes, double time,
-                                               ModifierProgram& modifiers) {
+std::array<LightSlot, kLightSlots> SetupLights(const SceneStore& scenes, const FrameView& view,
+                                               double time, ModifierProgram& modifiers) {
   std::array<LightSlot, kLightSlots> lights{};
-  const Scene& scene = scenes.activeScene();
-  const Camera& camera = scenes.liveCamera;
+  const Scene& scene = scenes.scenes[view.scene];
+  const Camera& camera = view.camera;
   // Rotation and zoom only: the target is subtracted (lamps) or not (suns) by hand.
   Camera rotationOnly = camera;
   rotationOnly.targetX = rotationOnly.targetY = rotationOnly.targetZ = 0;
-  const ViewTransform view(rotationOnly, ComputeViewRotation(camera), ViewMode::Normal);
+  const ViewTransform rotateAndZoom(rotationOnly, ComputeViewRotation(camera), ViewMode::Normal);
   int n = 0;
   for (int i = 0; i < scene.objectCount && n < kLightSlots; ++i) {
     const SceneObject& o = scene.objects[i];
@@ -45,7 +45,7 @@ std::array<LightSlot, kLightSlots> SetupLights(const SceneStore& scenes, double 
       light.type = LightType::Point;
       light.range = static_cast<float>(o.sizeX / 64.0);
     }
-    view.apply(x, y, z);
+    rotateAndZoom.apply(x, y, z);
     light.x = static_cast<float>(x);
     light.y = static_cast<float>(z);
     light.z = static_cast<float>(y);
