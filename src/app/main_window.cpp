@@ -67,12 +67,8 @@ void MainWindow::createWindows() {
   area_->setAccessibleName("windows");
   setCentralWidget(area_);
 
-  view3d_ = new View3dWindow(view3dDisplay_);
-  textureView_ = new TextureViewWindow(textureViewModel_);
   for (ToolWindow window : kToolWindows) {
-    QWidget* content = window == ToolWindow::View3d        ? static_cast<QWidget*>(view3d_)
-                       : window == ToolWindow::TextureView ? static_cast<QWidget*>(textureView_)
-                                                           : new QWidget;
+    QWidget* content = createContent(window);
     auto* frame = new MdiWindow(
         content, content->windowTitle().isEmpty() ? nameOf(window) : content->windowTitle());
     frame->setAccessibleName(nameOf(window));
@@ -80,16 +76,29 @@ void MainWindow::createWindows() {
     frame->installEventFilter(this);
     windows_[static_cast<int>(window)] = frame;
     connect(frame, &MdiWindow::closeRequested, this, [this, window] { toggleWindow(window); });
+    // Windows whose title reports their state.
+    connect(content, &QWidget::windowTitleChanged, frame, &QWidget::setWindowTitle);
   }
-  connect(view3d_, &QWidget::windowTitleChanged, window(ToolWindow::View3d), &QWidget::setWindowTitle);
-  connect(textureView_, &QWidget::windowTitleChanged, window(ToolWindow::TextureView),
-          &QWidget::setWindowTitle);
   textureView_->refresh();
   for (ToolWindow window : kToolWindows) {
     if (rectSlot(window) != kNoSlot) placeWindow(window, layout().rect(window), true);
     this->window(window)->show();
   }
   window(ToolWindow::SampleGenerator)->setGeometry(265, 800, 640, 190);
+}
+
+QWidget* MainWindow::createContent(ToolWindow window) {
+  switch (window) {
+    case ToolWindow::View3d: return view3d_ = new View3dWindow(view3dDisplay_);
+    case ToolWindow::TextureView: return textureView_ = new TextureViewWindow(textureViewModel_);
+    case ToolWindow::Objects: return new QWidget;
+    case ToolWindow::Modifiers: return new QWidget;
+    case ToolWindow::TextureEditor: return new QWidget;
+    case ToolWindow::MaterialEditor: return new QWidget;
+    case ToolWindow::Tracker: return new QWidget;
+    case ToolWindow::SampleGenerator: return new QWidget;
+  }
+  return new QWidget;
 }
 
 bool MainWindow::start(const std::optional<std::filesystem::path>& pack) {

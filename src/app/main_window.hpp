@@ -99,6 +99,8 @@ class MainWindow : public QMainWindow {
 
  private:
   void createWindows();
+  // The widget a window shows, built over the session or its model.
+  QWidget* createContent(ToolWindow window);
   void buildMenus();
   void buildFileMenu();
   void buildObjectsMenu();

@@ -2,6 +2,8 @@
 
 #include <cstring>
 
+#include "core/little_endian.hpp"
+
 namespace tess {
 namespace {
 
@@ -21,17 +23,6 @@ constexpr WindowSlots slotsOf(ToolWindow window) {
     case ToolWindow::SampleGenerator: return {9, kNoSlot, kNoSlot, kFocusNone};
   }
   return {0, kNoSlot, kNoSlot, kFocusNone};
-}
-
-void putInt32(std::string& out, std::int32_t value) {
-  const auto bits = static_cast<std::uint32_t>(value);
-  for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<char>((bits >> shift) & 0xFF));
-}
-
-std::int32_t int32At(std::string_view bytes, std::size_t at) {
-  std::uint32_t bits = 0;
-  for (int k = 3; k >= 0; --k) bits = (bits << 8) | static_cast<std::uint8_t>(bytes[at + k]);
-  return static_cast<std::int32_t>(bits);
 }
 
 constexpr std::size_t kPinsAt = kLayoutSlots * 16;
@@ -74,15 +65,15 @@ std::string encodeScheme(const WindowLayout& layout) {
   std::string out;
   out.reserve(kSchemeFileBytes);
   for (const LayoutRect& rect : layout.rects) {
-    putInt32(out, rect.left);
-    putInt32(out, rect.top);
-    putInt32(out, rect.right);
-    putInt32(out, rect.bottom);
+    appendLittleEndian32(out, rect.left);
+    appendLittleEndian32(out, rect.top);
+    appendLittleEndian32(out, rect.right);
+    appendLittleEndian32(out, rect.bottom);
   }
   out.append(reinterpret_cast<const char*>(layout.windowPinned.data()), kLayoutSlots);
   out.append(reinterpret_cast<const char*>(layout.windowHidden.data()), kLayoutSlots);
-  putInt32(out, layout.autofocusOff);
-  putInt32(out, layout.windowsOpened);
+  appendLittleEndian32(out, layout.autofocusOff);
+  appendLittleEndian32(out, layout.windowsOpened);
   return out;
 }
 
@@ -90,13 +81,13 @@ bool decodeScheme(std::string_view bytes, WindowLayout& layout) {
   if (bytes.size() != kSchemeFileBytes) return false;
   for (int slot = 0; slot < kLayoutSlots; ++slot) {
     const std::size_t at = static_cast<std::size_t>(slot) * 16;
-    layout.rects[slot] = {int32At(bytes, at), int32At(bytes, at + 4), int32At(bytes, at + 8),
-                          int32At(bytes, at + 12)};
+    layout.rects[slot] = {readLittleEndian32(bytes, at), readLittleEndian32(bytes, at + 4),
+                          readLittleEndian32(bytes, at + 8), readLittleEndian32(bytes, at + 12)};
   }
   std::memcpy(layout.windowPinned.data(), bytes.data() + kPinsAt, kLayoutSlots);
   std::memcpy(layout.windowHidden.data(), bytes.data() + kHiddenAt, kLayoutSlots);
-  layout.autofocusOff = int32At(bytes, kAutofocusAt);
-  layout.windowsOpened = int32At(bytes, kOpenedAt);
+  layout.autofocusOff = readLittleEndian32(bytes, kAutofocusAt);
+  layout.windowsOpened = readLittleEndian32(bytes, kOpenedAt);
   return true;
 }
 
