@@ -7,6 +7,7 @@
 #include "app/file_association.hpp"
 #include "ui/mdi_window.hpp"
 #include "ui/texture_view_window.hpp"
+#include "ui/tracker_window.hpp"
 #include "ui/view3d_window.hpp"
 
 namespace tess {
@@ -95,7 +96,7 @@ QWidget* MainWindow::createContent(ToolWindow window) {
     case ToolWindow::Modifiers: return new QWidget;
     case ToolWindow::TextureEditor: return new QWidget;
     case ToolWindow::MaterialEditor: return new QWidget;
-    case ToolWindow::Tracker: return new QWidget;
+    case ToolWindow::Tracker: return new TrackerWindow(session_);
     case ToolWindow::SampleGenerator: return new QWidget;
   }
   return new QWidget;
@@ -125,8 +126,10 @@ bool MainWindow::start(const std::optional<std::filesystem::path>& pack) {
 }
 
 void MainWindow::renderIdleFrame() {
+  const double now = clock_.milliseconds();
+  session_.advancePlayback(now);
   graphics_->renderer().switches.viewMode = view3dDisplay_.viewMode();
-  graphics_->renderFrame(static_cast<std::uint64_t>(clock_.milliseconds()));
+  graphics_->renderFrame(static_cast<std::uint64_t>(now));
   view3d_->showPicture(graphics_->picture(), graphics_->width(), graphics_->height());
 }
 

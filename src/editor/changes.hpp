@@ -60,6 +60,10 @@ inline constexpr Changes kWholeProject =
     kDocumentContent | Change::AllTextures | Change::CurrentScene | Change::CurrentTexture | Change::CurrentObject | Change::CurrentModifier |
     Change::CurrentMaterial | Change::CurrentCamera | Change::LiveCamera;
 
+// Selecting another scene selects its current object and that object's modifiers too.
+inline constexpr Changes kSceneSwitch =
+    Change::CurrentScene | Change::CurrentObject | Change::CurrentModifier;
+
 // What an object operation may change in the current scene.
 inline constexpr Changes kObjectEdit = Change::Objects | Change::CurrentObject |
                                        Change::Modifiers | Change::CurrentModifier;

@@ -11,12 +11,14 @@
 
 #include "audio/output/sound_output.hpp"
 #include "audio/sample_store.hpp"
+#include "core/clock.hpp"
 #include "core/file_io.hpp"
 #include "editor/changes.hpp"
 #include "editor/recent_files.hpp"
 #include "editor/window_layout.hpp"
 #include "scene/pack_files.hpp"
 #include "scene/project.hpp"
+#include "timeline/music/music_playback.hpp"
 #include "timeline/music/music_player.hpp"
 #include "timeline/timeline.hpp"
 
@@ -125,6 +127,24 @@ class EditorSession {
   // Steps back one undo snapshot.
   bool undo();
 
+  // Timeline playback (session_playback.cpp). Commands read the session's clock, a monotonic one
+  // unless a test drives its own. Playback changes only what "stop" gives back, so it never
+  // marks the document modified.
+  void useClock(Clock& clock) { clock_ = &clock; }
+  bool playing() const { return timeline_.playing; }
+  // "play": from this row (0..999), without music. Playing again starts from the project as
+  // edited, not from what the running playback made of it.
+  void play(int fromRow);
+  // "play with music": from row 0 with the module named in the "sound" field (a relative name
+  // is looked for beside the pack). The timeline plays in any case; the failure says why the
+  // music does not.
+  Status playWithMusic();
+  // "stop": the music ends and the project gets back what playback changed.
+  void stopPlayback();
+  // The start of every frame, at the frame's clock reading: a playing timeline is evaluated and
+  // what it changed is told (nothing on frames that change nothing).
+  void advancePlayback(double milliseconds);
+
   // Window schemes and layout modes.
   bool chooseScheme(int scheme);  // then loads it
   // Reads the current scheme's file (user folder first, then data folder); false when there is
@@ -149,7 +169,12 @@ class EditorSession {
                         const std::function<void(RecentFiles&)>& recentUpdate);
   Outcome writeRecentFiles();
   PackLoadOptions loadOptions();
+  Outcome openPackFile(const std::filesystem::path& path,
+                       const std::function<void(RecentFiles&)>& recentUpdate);
   bool act(Changes changes, bool acted);
+  // Ends playback and music without telling anyone; returns what that changed.
+  Changes haltPlayback();
+  std::filesystem::path musicPath() const;
 
   std::ostream& diagnostics_;
   std::unique_ptr<SceneStore> scenes_ = std::make_unique<SceneStore>();
@@ -161,6 +186,9 @@ class EditorSession {
   Project project_{*scenes_, *textures_, tracker_, undo_};
   std::unique_ptr<MusicPlayer> music_;
   std::unique_ptr<SoundOutput> sound_;
+  SteadyClock steadyClock_;
+  Clock* clock_ = &steadyClock_;
+  PlaybackClock playbackClock_;
 
   WindowLayout layout_ = initialWindowLayout();
   RecentFiles recent_;

@@ -43,24 +43,31 @@ Outcome EditorSession::projectOpened(const std::filesystem::path& path,
     for (const std::string& notice : notices) text += "'" + path.string() + "': " + notice + "\n";
     outcome.notice = Notice{"Tessarine", text};
   }
-  deliver(kWholeProject | Change::Document | Change::RecentFiles);
+  deliver(kWholeProject | Change::Document | Change::RecentFiles | Change::Playback);
   return outcome;
 }
 
-Outcome EditorSession::openPack(const std::filesystem::path& path) {
+Outcome EditorSession::openPackFile(const std::filesystem::path& path,
+                                    const std::function<void(RecentFiles&)>& recentUpdate) {
+  // Playback's snapshot belongs to the project it was taken of: stopping after the load would
+  // write the old project's objects into the new one.
+  const Changes stopped = haltPlayback();
   PackLoad load = loadPack(project_, path, loadOptions());
-  if (!load.status.ok()) return failed(load.status);
-  return projectOpened(path, std::move(load.notices),
-                       [&](RecentFiles& recent) { recent.openedNew(path.string()); });
+  if (!load.status.ok()) {
+    deliver(stopped);
+    return failed(load.status);
+  }
+  return projectOpened(path, std::move(load.notices), recentUpdate);
+}
+
+Outcome EditorSession::openPack(const std::filesystem::path& path) {
+  return openPackFile(path, [&](RecentFiles& recent) { recent.openedNew(path.string()); });
 }
 
 Outcome EditorSession::openRecentFile(int k) {
   if (k < 1 || k > recent_.count) return {};
-  const std::filesystem::path path = recent_.names[k - 1];
-  PackLoad load = loadPack(project_, path, loadOptions());
-  if (!load.status.ok()) return failed(load.status);
-  return projectOpened(path, std::move(load.notices),
-                       [k](RecentFiles& recent) { recent.openedRecent(k); });
+  const std::filesystem::path path = recent_.names[k - 1];  // the list changes on success
+  return openPackFile(path, [k](RecentFiles& recent) { recent.openedRecent(k); });
 }
 
 Outcome EditorSession::savePack() {
@@ -87,9 +94,14 @@ Outcome EditorSession::savePackAs(const std::filesystem::path& path) {
 
 Outcome EditorSession::mergePacks(const std::optional<std::filesystem::path>& chosen) {
   if (!chosen) return {};
+  // The merge takes the project as edited, not as playback has changed it.
+  const Changes stopped = haltPlayback();
   PackLoad merged = mergePack(project_, chosen, loadOptions());
-  if (!merged.status.ok()) return failed(merged.status);
-  publish(kWholeProject);
+  if (!merged.status.ok()) {
+    deliver(stopped);
+    return failed(merged.status);
+  }
+  publish(kWholeProject | stopped);
   return {Status::success(),
           Notice{"Merging complete", "Save pack with an name, restart application and reopen pack"}};
 }

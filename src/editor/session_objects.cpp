@@ -7,9 +7,6 @@
 namespace tess {
 namespace {
 
-// Selecting another scene selects its current object and that object's modifiers too.
-constexpr Changes kSceneSwitch =
-    Change::CurrentScene | Change::CurrentObject | Change::CurrentModifier;
 // A pick may also select the object's material and texture (autofocus).
 constexpr Changes kPick = Change::Objects | Change::CurrentObject | Change::CurrentModifier |
                           Change::CurrentMaterial | Change::CurrentTexture | Change::Stages;

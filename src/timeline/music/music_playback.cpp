@@ -2,11 +2,15 @@
 
 namespace tess {
 
-void playWithMusic(Timeline& timeline, const SceneStore& store, const TrackerTable& tracker,
-                   MusicPlayer& music, double now) {
+Status playWithMusic(Timeline& timeline, const SceneStore& store,
+                     const std::filesystem::path& module, MusicPlayer& music, double now) {
   startPlayback(timeline, store, 0, now);
   music.unload();
-  if (!tracker.sound.empty() && music.load(tracker.sound)) music.play();
+  if (module.empty()) return Status::failure("no music file chosen");
+  if (Status loaded = music.load(module); !loaded.ok()) return loaded;
+  if (!music.hasOutput()) return Status::failure("no audio output");
+  music.play();
+  return Status::success();
 }
 
 void stopWithMusic(Timeline& timeline, SceneStore& store, MusicPlayer& music) {

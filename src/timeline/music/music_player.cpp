@@ -3,16 +3,26 @@
 #include <SDL.h>
 #include <libopenmpt/libopenmpt.h>
 
+#include <algorithm>
+#include <chrono>
 #include <cstring>
+#include <sstream>
 #include <string>
-
-#include "core/file_io.hpp"
 
 namespace tess {
 
 namespace {
 
 constexpr int kFrequency = 44100;
+// 512 samples: the output takes a buffer every 11.6 ms, less than a frame at 60 Hz, so the
+// heard position never lags the decoded one by more than a frame.
+constexpr int kBufferFrames = 512;
+
+double steadyMilliseconds() {
+  return std::chrono::duration<double, std::milli>(
+             std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
 
 // Holds the device's lock, so that the output callback never sees a module half changed.
 class DeviceLock {
@@ -39,7 +49,7 @@ MusicPlayer::MusicPlayer(std::ostream& diagnostics) : diagnostics_(diagnostics) 
     want.freq = kFrequency;
     want.format = AUDIO_S16SYS;
     want.channels = 2;
-    want.samples = 1024;
+    want.samples = kBufferFrames;
     want.callback = fill;
     want.userdata = this;
     device_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);  // SDL converts if need be
@@ -61,31 +71,53 @@ void MusicPlayer::report(const std::string& line) {
   diagnostics_ << line << "\n";
 }
 
-bool MusicPlayer::load(const std::filesystem::path& path) {
+Status MusicPlayer::load(const std::filesystem::path& path) {
   unload();
   std::string data;
-  if (Status read = readWholeFile(path, data); !read.ok()) {
-    report("music: " + read.message + "; playing without music");
-    return false;
-  }
+  if (Status read = readWholeFile(path, data); !read.ok()) return read;
   int error = 0;
   openmpt_module* module = openmpt_module_create_from_memory2(
       data.data(), data.size(), openmpt_log_func_silent, nullptr, openmpt_error_func_ignore,
       nullptr, &error, nullptr, nullptr);
-  if (module == nullptr) {
-    report("music: '" + path.string() + "': not a music module; playing without music");
-    return false;
-  }
+  if (module == nullptr) return Status::failure("'" + path.string() + "': not a music module");
   DeviceLock lock(device_);
   module_ = module;
-  return true;
+  return Status::success();
 }
 
 void MusicPlayer::play() {
   DeviceLock lock(device_);
   if (module_ == nullptr || device_ == 0) return;
   openmpt_module_set_position_seconds(module_, 0);
+  framesHanded_ = 0;
+  framesBeforeFill_ = 0;
+  lastFillAt_.reset();
   playing_ = true;
+}
+
+std::optional<double> MusicPlayer::heardSeconds() const {
+  DeviceLock lock(device_);
+  if (!playing_) return std::nullopt;
+  if (!lastFillAt_) return 0.0;  // the output has not taken the first buffer yet
+  // The last buffer sounds from its hand-over on; the estimate never runs past its end.
+  const double sinceFill = (steadyMilliseconds() - *lastFillAt_) / 1000;
+  return std::min(static_cast<double>(framesBeforeFill_) / kFrequency + sinceFill,
+                  static_cast<double>(framesHanded_) / kFrequency);
+}
+
+double MusicPlayer::positionSeconds() const {
+  DeviceLock lock(device_);
+  return module_ != nullptr ? openmpt_module_get_position_seconds(module_) : 0;
+}
+
+std::string MusicPlayer::filePatterns() {
+  const char* list = openmpt_get_supported_extensions();  // "mod;xm;..."
+  std::istringstream extensions(list != nullptr ? list : "");
+  openmpt_free_string(list);
+  std::string patterns;
+  for (std::string extension; std::getline(extensions, extension, ';');)
+    if (!extension.empty()) patterns += (patterns.empty() ? "*." : " *.") + extension;
+  return patterns;
 }
 
 void MusicPlayer::stop() {
@@ -108,6 +140,9 @@ void MusicPlayer::fill(void* player, std::uint8_t* stream, int bytes) {
   if (self.playing_) {
     done = openmpt_module_read_interleaved_stereo(self.module_, kFrequency, frames,
                                                   reinterpret_cast<std::int16_t*>(stream));
+    self.framesBeforeFill_ = self.framesHanded_;
+    self.framesHanded_ += static_cast<std::int64_t>(done);
+    self.lastFillAt_ = steadyMilliseconds();
     if (done < frames) self.playing_ = false;  // the module has ended
   }
   std::memset(stream + done * 4, 0, (frames - done) * 4);
