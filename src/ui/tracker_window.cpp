@@ -18,10 +18,12 @@
 namespace tess {
 namespace {
 
-std::optional<std::filesystem::path> askForMusicFile(QWidget* parent) {
+std::optional<std::filesystem::path> askForMusicFile(QWidget* parent,
+                                                     const std::filesystem::path& folder) {
   const QString filter = "Music modules (" + QString::fromStdString(MusicPlayer::filePatterns()) +
                          ");;All files (*)";
-  const QString chosen = QFileDialog::getOpenFileName(parent, "Load sound file", QString(), filter);
+  const QString chosen = QFileDialog::getOpenFileName(
+      parent, "Load sound file", QString::fromStdString(folder.string()), filter);
   if (chosen.isEmpty()) return std::nullopt;
   return std::filesystem::path(chosen.toStdString());
 }
@@ -183,7 +185,10 @@ void TrackerWindow::refreshRows() {
 void TrackerWindow::showSelectedRow() {
   const QSignalBlocker blocker(rows_);
   rows_->setCurrentRow(model_.selectedRow());
-  rows_->scrollToItem(rows_->currentItem());
+  // While playing, the rows to come stay in sight.
+  rows_->scrollToItem(rows_->currentItem(), session_.playing()
+                                                ? QAbstractItemView::PositionAtCenter
+                                                : QAbstractItemView::EnsureVisible);
   showRowEditor();
 }
 
@@ -205,7 +210,8 @@ void TrackerWindow::showStatus() { status_->setText(QString::fromStdString(model
 
 void TrackerWindow::chooseSoundFile() {
   choosingFile_ = true;
-  const auto chosen = chooseFile_(this);
+  // Modules usually lie beside the pack.
+  const auto chosen = chooseFile_(this, session_.packPath().parent_path());
   choosingFile_ = false;
   if (!chosen) return;  // cancelling keeps the file named before
   model_.chooseSoundFile(*chosen);

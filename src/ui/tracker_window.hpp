@@ -25,8 +25,10 @@ class EditorSession;
 class TrackerWindow : public ToolWindowContent {
   Q_OBJECT
  public:
-  // Asks for an existing music file; nothing when cancelled. Tests script it.
-  using FileChooser = std::function<std::optional<std::filesystem::path>(QWidget* parent)>;
+  // Asks for an existing music file, starting in a folder; nothing when cancelled. Tests script
+  // it.
+  using FileChooser = std::function<std::optional<std::filesystem::path>(
+      QWidget* parent, const std::filesystem::path& folder)>;
 
   explicit TrackerWindow(EditorSession& session, FileChooser chooseFile = {},
                          QWidget* parent = nullptr);

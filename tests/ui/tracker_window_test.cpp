@@ -47,7 +47,7 @@ class TrackerWindowTest : public QObject {
     session_ = std::make_unique<EditorSession>();
     session_->useClock(clock_);
     session_->tracker().events[5] = {trackcmd::SetScn, 3, 0, 0, 0};
-    window_ = std::make_unique<TrackerWindow>(*session_, [this](QWidget*) {
+    window_ = std::make_unique<TrackerWindow>(*session_, [this](QWidget*, const std::filesystem::path&) {
       // The pointer over the window does not take the focus while the dialog is open.
       session_->setFocusedWindow(kFocusMainFrame);
       QEnterEvent enter(QPointF(5, 5), QPointF(5, 5), QPointF(5, 5));
