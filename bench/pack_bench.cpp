@@ -10,7 +10,7 @@
 #include "core/msvc_random.hpp"
 #include "scene/complex_pack_text.hpp"
 #include "scene/pack_files.hpp"
-#include "scene/project.hpp"
+#include "editor/editor_session.hpp"
 #include "texture/interpreter.hpp"
 #include "texture/operation_table.hpp"
 #include "texture/texture_text.hpp"
@@ -18,15 +18,15 @@
 namespace tess {
 namespace {
 
-struct FullProject : OwnedProject {
-  std::filesystem::path file = undo.folder() / "full.tsc";
+struct FullProject : EditorSession {
+  std::filesystem::path file = undoSnapshots().folder() / "full.tsc";
 
   FullProject() {
     MsvcRandom random;
     random.seed(1);
     const auto value = [&](int range) { return random.next() % (2 * range + 1) - range; };
-    scenes->sceneCount = kSceneCapacity;
-    for (Scene& scene : scenes->scenes) {
+    scenes().sceneCount = kSceneCapacity;
+    for (Scene& scene : scenes().scenes) {
       scene.objectCount = kMaxObjects;
       for (int i = 0; i < kMaxObjects; ++i) {
         SceneObject& o = scene.objects[i];
@@ -48,7 +48,7 @@ struct FullProject : OwnedProject {
     const OperationTable& table = pristineOperationTable();
     int op = 1;
     for (int t = 0; t < kPackTextureEntries; ++t) {
-      Texture& texture = textures->slots[t];
+      Texture& texture = textures().slots[t];
       texture.size = 256;
       texture.stageCount = 21;
       for (int k = 1; k <= 20; ++k) {
@@ -59,8 +59,8 @@ struct FullProject : OwnedProject {
       }
     }
     for (int row = 0; row < kTrackerRows; row += 3)
-      tracker.events[row] = {1, static_cast<std::uint8_t>(row % 64), 0, 0, 0};
-    savePack(project, file);
+      tracker().events[row] = {1, static_cast<std::uint8_t>(row % 64), 0, 0, 0};
+    tess::savePack(project(), file);
   }
 };
 
@@ -73,7 +73,7 @@ void BM_WritePackText(benchmark::State& state) {
   FullProject& p = fullProject();
   std::size_t bytes = 0;
   for (auto _ : state) {
-    std::string text = packText(*p.scenes, p.textures->slots, p.tracker);
+    std::string text = packText(p.scenes(), p.textures().slots, p.tracker());
     bytes = text.size();
     benchmark::DoNotOptimize(text.data());
   }
@@ -83,7 +83,7 @@ BENCHMARK(BM_WritePackText)->Unit(benchmark::kMillisecond);
 
 void BM_ParsePackText(benchmark::State& state) {
   FullProject& p = fullProject();
-  const std::string text = packText(*p.scenes, p.textures->slots, p.tracker);
+  const std::string text = packText(p.scenes(), p.textures().slots, p.tracker());
   for (auto _ : state) {
     PackContents contents;
     benchmark::DoNotOptimize(readPackText(text, contents).ok());
@@ -96,21 +96,21 @@ void BM_LoadPackWithoutRegeneration(benchmark::State& state) {
   FullProject& p = fullProject();
   for (auto _ : state)
     benchmark::DoNotOptimize(
-        loadPack(p.project, p.file, {.regenerateTextures = false, .afterTexture = {}}).status.ok());
+        loadPack(p.project(), p.file, {.regenerateTextures = false, .afterTexture = {}}).status.ok());
 }
 BENCHMARK(BM_LoadPackWithoutRegeneration)->Unit(benchmark::kMillisecond);
 
 void BM_RegenerateAllTextures(benchmark::State& state) {
   FullProject& p = fullProject();
   for (auto _ : state)
-    for (int t = 0; t < kPackTextureEntries; ++t) selectTexture(*p.textures, t);
+    for (int t = 0; t < kPackTextureEntries; ++t) selectTexture(p.textures(), t);
 }
 BENCHMARK(BM_RegenerateAllTextures)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 // The pre-save pass, the text and the atomic write with its flush to disk.
 void BM_SavePack(benchmark::State& state) {
   FullProject& p = fullProject();
-  for (auto _ : state) benchmark::DoNotOptimize(savePack(p.project, p.file).ok());
+  for (auto _ : state) benchmark::DoNotOptimize(savePack(p.project(), p.file).ok());
 }
 BENCHMARK(BM_SavePack)->Unit(benchmark::kMillisecond);
 

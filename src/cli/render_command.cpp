@@ -7,8 +7,8 @@
 #include <string_view>
 
 #include "cli/arguments.hpp"
-#include "scene/project.hpp"
 #include "cli/png_file.hpp"
+#include "editor/editor_session.hpp"
 #include "engine/gl/frame_renderer.hpp"
 #include "engine/gl/headless_context.hpp"
 #include "scene/pack_files.hpp"
@@ -109,24 +109,24 @@ int runRenderCommand(const std::vector<std::string>& args, std::ostream&, std::o
     return kExitBadInput;
   }
 
-  OwnedProject loaded;
+  EditorSession loaded;
   TextureImages images;
-  gl::FrameRenderer renderer(*device, *loaded.scenes, *loaded.textures, images);
+  gl::FrameRenderer renderer(*device, loaded.scenes(), loaded.textures(), images);
   renderer.switches.guidesHidden = true;
-  loaded.textures->sceneRenderer = &renderer;
+  loaded.textures().sceneRenderer = &renderer;
   PackLoadOptions options;
   options.afterTexture = [&](int) {
-    images.capture(*loaded.textures);
-    device->UploadEditedTexture(*loaded.textures);
+    images.capture(loaded.textures());
+    device->UploadEditedTexture(loaded.textures());
   };
-  PackLoad load = loadPack(loaded.project, input, options);
+  PackLoad load = loadPack(loaded.project(), input, options);
   for (const std::string& notice : load.notices) err << "'" << input << "': " << notice << "\n";
   if (!load.status.ok()) {
     err << load.status.message << "\n";
     return kExitBadInput;
   }
-  device->uploadAllTextures(*loaded.textures, images);  // render targets without commands too
-  SceneStore& scenes = *loaded.scenes;
+  device->uploadAllTextures(loaded.textures(), images);  // render targets without commands too
+  SceneStore& scenes = loaded.scenes();
   if (!readSelection(*arguments, scenes, *request, message)) {
     err << "'" << input << "': " << message << "\n";
     return kExitBadInput;
@@ -134,14 +134,14 @@ int runRenderCommand(const std::vector<std::string>& args, std::ostream&, std::o
   scenes.currentScene = static_cast<std::uint8_t>(request->scene);
   scenes.currentCamera = request->camera;
   scenes.liveCamera = scenes.cameras[request->camera];
-  auto timeline = std::make_unique<Timeline>();
   if (request->at) {
+    Timeline& timeline = loaded.timeline();
     // Played as "play with music" starts (row 0, time 0, no music), one frame every 16 ms; the
     // timeline is evaluated for the frame at MS too, which takes its modifier time from the clock.
-    startPlayback(*timeline, scenes, 0, 0);
+    startPlayback(timeline, scenes, 0, 0);
     for (int now = 0; now + kFrameStep <= *request->at; now += kFrameStep)
-      EvaluateTimeline(*timeline, scenes, loaded.tracker, now);
-    EvaluateTimeline(*timeline, scenes, loaded.tracker, *request->at);
+      EvaluateTimeline(timeline, scenes, loaded.tracker(), now);
+    EvaluateTimeline(timeline, scenes, loaded.tracker(), *request->at);
     renderer.RenderFrame(static_cast<std::uint64_t>(*request->at), gl::currentView(scenes));
   } else {
     renderer.renderFrameAtTime(request->time, gl::currentView(scenes));

@@ -23,7 +23,7 @@ TEST_F(FrameTest, EmptySceneClearsToGrey) {
 }
 
 // The postprocessor's first grid row lies at the top of the screen and takes texture row 0, as
-// the described device shows it (linear filtering wraps at the outermost rows); it covers the
+// Direct3D 9 shows it (linear filtering wraps at the outermost rows); it covers the
 // picture to its last row and column.
 TEST_F(FrameTest, PostprocessorShowsTextureRowZeroAtTheTop) {
   uploadHalves(1, kRed, kBlue);

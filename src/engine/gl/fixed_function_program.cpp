@@ -13,8 +13,8 @@ namespace {
 // screen). The projection matrices are the device's row-vector ones; clip z is then mapped from
 // the 0..w depth range to OpenGL's -w..w. The picture is drawn upside down, so that framebuffer
 // row 0 is the top row as in every image of the program (and the edge rules of both devices
-// agree), and moved by half a pixel because the described device samples pixel centres at
-// integer coordinates.
+// agree), and moved by half a pixel because Direct3D 9 samples pixel centres at integer
+// coordinates.
 constexpr const char* kVertexShader = R"(#version 330 core
 layout(location = 0) in vec3 aPosition;
 layout(location = 1) in vec3 aNormal;

@@ -7,8 +7,8 @@
 namespace tess::gl {
 
 // The one GLSL program that draws like the fixed-function pipeline: the fixed view, the
-// perspective or orthographic projection (with the depth range and pixel centres of the described
-// device), per-vertex lighting, three texture stages with coordinate generation, linear vertex
+// perspective or orthographic projection (with Direct3D 9's depth range and pixel
+// centres), per-vertex lighting, three texture stages with coordinate generation, linear vertex
 // fog and alpha test. Needs a current 3.3 context.
 class FixedFunctionProgram {
  public:

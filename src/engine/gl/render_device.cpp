@@ -163,7 +163,7 @@ void RenderDevice::clearColour(std::uint32_t rgb) {
 }
 
 void RenderDevice::setDepth(bool test, bool write) {
-  // Disabling the depth test in OpenGL also stops depth writes, as on the described device.
+  // Disabling the depth test in OpenGL also stops depth writes, as in Direct3D 9.
   if (test) glEnable(GL_DEPTH_TEST);
   else glDisable(GL_DEPTH_TEST);
   glDepthFunc(GL_LEQUAL);

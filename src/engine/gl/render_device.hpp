@@ -29,8 +29,8 @@ struct LineVertex {
 
 // The OpenGL side of the renderer over a context current on this thread: the screen-sized
 // offscreen back buffer with a 16-bit depth buffer, the 256 device textures and the
-// fixed-function emulation. Render states persist between draws until set again, as on the
-// described device.
+// fixed-function emulation. Render states persist between draws until set again, as in
+// Direct3D 9.
 class RenderDevice {
  public:
   // Releasing the device (destroying it) frees every OpenGL object it made.
