@@ -17,9 +17,12 @@ constexpr double kSwatchScale = 256.0;
 template <typename Surface>
 auto& colourOf(Surface& surface, LightingColour colour) {
   switch (colour) {
-    case LightingColour::Ambient: return surface.ambient;
-    case LightingColour::Diffuse: return surface.diffuse;
-    case LightingColour::Specular: break;
+    case LightingColour::Ambient:
+      return surface.ambient;
+    case LightingColour::Diffuse:
+      return surface.diffuse;
+    case LightingColour::Specular:
+      break;
   }
   return surface.specular;
 }
@@ -29,10 +32,18 @@ auto& channelOf(Colour& colour, int channel) {
   return channel == 0 ? colour.r : channel == 1 ? colour.g : colour.b;
 }
 
-bool isChannel(int channel) { return channel >= 0 && channel < 3; }
-bool isStage(int stage) { return stage == 1 || stage == 2; }
-bool isSliderValue(int value) { return value >= 0 && value <= MaterialEditorModel::kSliderMax; }
-bool isTextureSlot(int slot) { return slot >= 0 && slot < kTextureSlotCount; }
+bool isChannel(int channel) {
+  return channel >= 0 && channel < 3;
+}
+bool isStage(int stage) {
+  return stage == 1 || stage == 2;
+}
+bool isSliderValue(int value) {
+  return value >= 0 && value <= MaterialEditorModel::kSliderMax;
+}
+bool isTextureSlot(int slot) {
+  return slot >= 0 && slot < kTextureSlotCount;
+}
 
 int sliderPosition(double value) {
   return std::clamp(truncateToInt(value), 0, MaterialEditorModel::kSliderMax);
@@ -55,20 +66,27 @@ bool store(Field& field, Value value) {
 
 const char* lightingColourName(LightingColour colour) {
   switch (colour) {
-    case LightingColour::Ambient: return "ambient";
-    case LightingColour::Diffuse: return "diffuse";
-    case LightingColour::Specular: break;
+    case LightingColour::Ambient:
+      return "ambient";
+    case LightingColour::Diffuse:
+      return "diffuse";
+    case LightingColour::Specular:
+      break;
   }
   return "specular";
 }
 
-int MaterialEditorModel::number() const { return session_.scenes().currentMaterial; }
+int MaterialEditorModel::number() const {
+  return session_.scenes().currentMaterial;
+}
 
 const Material& MaterialEditorModel::material() const {
   return session_.scenes().materials[number()];
 }
 
-Material& MaterialEditorModel::current() { return session_.scenes().materials[number()]; }
+Material& MaterialEditorModel::current() {
+  return session_.scenes().materials[number()];
+}
 
 int MaterialEditorModel::colourSlider(LightingColour colour, int channel) const {
   return sliderPosition(channelOf(colourOf(material().surface, colour), channel) * kSliderScale);
@@ -78,7 +96,9 @@ int MaterialEditorModel::powerSlider() const {
   return sliderPosition(kSliderMax - truncateToInt(material().surface.power));
 }
 
-int MaterialEditorModel::depthSlider() const { return sliderPosition(material().displaceDepth); }
+int MaterialEditorModel::depthSlider() const {
+  return sliderPosition(material().displaceDepth);
+}
 
 ColourBytes MaterialEditorModel::swatch(LightingColour colour) const {
   const ColorValue& value = colourOf(material().surface, colour);
@@ -100,7 +120,8 @@ bool MaterialEditorModel::edited(bool changed) {
 
 bool MaterialEditorModel::setColourSlider(LightingColour colour, int channel, int value) {
   if (!isChannel(channel) || !isSliderValue(value)) return false;
-  return edited(store(channelOf(colourOf(current().surface, colour), channel), value / kSliderScale));
+  return edited(
+      store(channelOf(colourOf(current().surface, colour), channel), value / kSliderScale));
 }
 
 bool MaterialEditorModel::setPowerSlider(int value) {

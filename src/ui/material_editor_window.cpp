@@ -7,8 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <algorithm>
 
 #include "editor/editor_session.hpp"
 #include "editor/texture_picker_names.hpp"
@@ -20,7 +22,9 @@ namespace {
 
 constexpr const char* kChannelNames[] = {"red", "green", "blue"};
 
-QColor qColour(ColourBytes bytes) { return QColor(bytes.red, bytes.green, bytes.blue); }
+QColor qColour(ColourBytes bytes) {
+  return QColor(bytes.red, bytes.green, bytes.blue);
+}
 
 void showValue(QSlider* slider, int value) {
   const QSignalBlocker blocker(slider);
@@ -55,20 +59,22 @@ MaterialEditorWindow::MaterialEditorWindow(EditorSession& session, ColourChooser
       model_(session),
       chooseColour_(std::move(chooseColour)) {
   setAccessibleName("Material editor");
-  auto* layout = new QVBoxLayout(this);
+  panel_ = new QWidget(this);
+  auto* layout = new QVBoxLayout(panel_);
   layout->setContentsMargins(4, 4, 4, 4);
   layout->setSpacing(3);
   layout->addWidget(buildHeader());
   layout->addLayout(buildColourRows());
   auto* boxes = new QHBoxLayout;
-  boxes->addWidget(buildMultitexturing(), 1);
+  // The texture pickers need the room more than the map.
+  boxes->addWidget(buildMultitexturing(), 3);
   auto* right = new QVBoxLayout;
   right->addWidget(buildVertexDisplace());
   auto* reset = new QPushButton("reset all params");
   reset->setAccessibleName("reset all params");
   connect(reset, &QPushButton::clicked, this, [this] { model_.resetAllParams(); });
   right->addWidget(reset);
-  boxes->addLayout(right, 1);
+  boxes->addLayout(right, 2);
   layout->addLayout(boxes);
   layout->addStretch(1);
 
@@ -78,7 +84,19 @@ MaterialEditorWindow::MaterialEditorWindow(EditorSession& session, ColourChooser
   refresh();
 }
 
-MaterialEditorWindow::~MaterialEditorWindow() { session_.unsubscribe(subscription_); }
+MaterialEditorWindow::~MaterialEditorWindow() {
+  session_.unsubscribe(subscription_);
+}
+
+QSize MaterialEditorWindow::sizeHint() const {
+  return panel_->sizeHint();
+}
+
+void MaterialEditorWindow::resizeEvent(QResizeEvent*) {
+  // A collapsed window shows the top of the controls at their size instead of squeezing them.
+  const QSize least = panel_->minimumSizeHint();
+  panel_->setGeometry(0, 0, std::max(width(), least.width()), std::max(height(), least.height()));
+}
 
 QWidget* MaterialEditorWindow::buildHeader() {
   auto* header = new QWidget;
@@ -111,7 +129,7 @@ QSlider* MaterialEditorWindow::addSlider(const QString& name, std::function<void
   slider->setRange(0, MaterialEditorModel::kSliderMax);
   slider->setPageStep(16);
   slider->setAccessibleName(name);
-  slider->setMinimumWidth(40);
+  slider->setMinimumWidth(30);
   connect(slider, &QSlider::valueChanged, this, std::move(moved));
   return slider;
 }
@@ -125,9 +143,9 @@ QGridLayout* MaterialEditorWindow::buildColourRows() {
     const QString name = lightingColourName(colour);
     grid->addWidget(new QLabel(name), row, 0);
     for (int channel = 0; channel < 3; ++channel) {
-      QSlider* slider = addSlider(name + " " + kChannelNames[channel], [this, colour, channel](int value) {
-        model_.setColourSlider(colour, channel, value);
-      });
+      QSlider* slider = addSlider(
+          name + " " + kChannelNames[channel],
+          [this, colour, channel](int value) { model_.setColourSlider(colour, channel, value); });
       colourSliders_[row][channel] = slider;
       grid->addWidget(slider, row, 1 + channel);
     }
@@ -162,6 +180,8 @@ QWidget* MaterialEditorWindow::buildMultitexturing() {
   for (int stage = 1; stage <= 2; ++stage) {
     const QString prefix = QString("stage %1 ").arg(stage);
     auto* blending = new QComboBox;
+    blending->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    blending->setMinimumContentsLength(2);
     for (const char* entry : kStageBlendingNames) blending->addItem(entry);
     blending->setAccessibleName(prefix + "blending");
     if (stage == 1) blending->setToolTip("multitexturing type");
@@ -199,9 +219,9 @@ QWidget* MaterialEditorWindow::buildVertexDisplace() {
 void MaterialEditorWindow::chooseSwatchColour(LightingColour colour) {
   const std::optional<QColor> chosen = chooseColour_(qColour(model_.swatch(colour)), this);
   if (!chosen) return;
-  model_.pickColour(colour, {static_cast<std::uint8_t>(chosen->red()),
-                             static_cast<std::uint8_t>(chosen->green()),
-                             static_cast<std::uint8_t>(chosen->blue())});
+  model_.pickColour(
+      colour, {static_cast<std::uint8_t>(chosen->red()), static_cast<std::uint8_t>(chosen->green()),
+               static_cast<std::uint8_t>(chosen->blue())});
 }
 
 void MaterialEditorWindow::refresh() {

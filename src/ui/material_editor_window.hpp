@@ -39,6 +39,10 @@ class MaterialEditorWindow : public ToolWindowContent {
 
   // Sets every control from the current material.
   void refresh();
+  QSize sizeHint() const override;
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   QWidget* buildHeader();
@@ -54,6 +58,7 @@ class MaterialEditorWindow : public ToolWindowContent {
   ColourChooser chooseColour_;
   int subscription_ = 0;
 
+  QWidget* panel_ = nullptr;  // holds the controls
   QLabel* number_ = nullptr;
   QLineEdit* name_ = nullptr;
   std::array<std::array<QSlider*, 3>, 3> colourSliders_{};  // [colour][channel]

@@ -8,7 +8,7 @@ RefillingComboBox::RefillingComboBox(Entries entries, QWidget* parent)
     : QComboBox(parent), entries_(std::move(entries)) {
   // Long names widen the opened list, not the window.
   setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  setMinimumContentsLength(4);
+  setMinimumContentsLength(2);
   refill();
 }
 

@@ -1,10 +1,11 @@
 // The material editor's model: slider and swatch scales, stepping, reset, names and pickers.
+#include "editor/material_editor_model.hpp"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "editor/editor_session.hpp"
-#include "editor/material_editor_model.hpp"
 #include "editor/texture_picker_names.hpp"
 
 namespace tess {

@@ -1,4 +1,6 @@
 // The material editor's controls wired to the current material, on Qt's offscreen platform.
+#include "ui/material_editor_window.hpp"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,7 +11,6 @@
 
 #include "editor/editor_session.hpp"
 #include "ui/colour_swatch.hpp"
-#include "ui/material_editor_window.hpp"
 #include "ui/mdi_window.hpp"
 
 namespace tess {
@@ -40,8 +41,8 @@ class MaterialEditorWindowTest : public QObject {
     notifications_ = 0;
     answers_.clear();
     starts_.clear();
-    window_ = std::make_unique<MaterialEditorWindow>(
-        *session_, [this](const QColor& start, QWidget*) {
+    window_ =
+        std::make_unique<MaterialEditorWindow>(*session_, [this](const QColor& start, QWidget*) {
           starts_.push_back(start);
           auto answer = answers_.front();
           answers_.pop_front();
@@ -112,10 +113,14 @@ class MaterialEditorWindowTest : public QObject {
     QCOMPARE(control<QLineEdit>("name")->text(), QString("glass"));
   }
 
+  // A collapsed window shows the top of its controls at their size, not squeezed.
   void collapsesToAStrip() {
+    auto* name = control<QLineEdit>("name");
     MdiWindow frame(window_.release(), "Material editor");
+    frame.show();
     frame.resize(300, 50);
     QCOMPARE(frame.height(), 50);
+    QCOMPARE(name->height(), name->sizeHint().height());
   }
 };
 
