@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "app/file_association.hpp"
+#include "ui/material_editor_window.hpp"
 #include "ui/mdi_window.hpp"
 #include "ui/texture_view_window.hpp"
 #include "ui/tracker_window.hpp"
@@ -58,6 +59,8 @@ MainWindow::MainWindow(EditorServices services) : services_(std::move(services))
 MainWindow::~MainWindow() {
   idleTimer_.stop();
   graphics_.reset();
+  // The windows unsubscribe from the session when they go, so they go before it.
+  delete area_;
 }
 
 void MainWindow::createWindows() {
@@ -95,7 +98,7 @@ QWidget* MainWindow::createContent(ToolWindow window) {
     case ToolWindow::Objects: return new QWidget;
     case ToolWindow::Modifiers: return new QWidget;
     case ToolWindow::TextureEditor: return new QWidget;
-    case ToolWindow::MaterialEditor: return new QWidget;
+    case ToolWindow::MaterialEditor: return new MaterialEditorWindow(session_);
     case ToolWindow::Tracker: return new TrackerWindow(session_);
     case ToolWindow::SampleGenerator: return new QWidget;
   }
