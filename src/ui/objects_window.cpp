@@ -22,7 +22,7 @@
 namespace tess {
 namespace {
 
-constexpr int kNumberWidth = 52;
+constexpr int kNumberWidth = 42;
 
 QString text(std::string_view s) { return QString::fromUtf8(s.data(), static_cast<int>(s.size())); }
 
@@ -42,6 +42,9 @@ Box* picker(const QString& name) {
   auto* box = new Box;
   box->setAccessibleName(name);
   box->setMaxVisibleItems(20);
+  // Long names must not widen the window: the list opens wide enough instead.
+  box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  box->setMinimumContentsLength(6);
   return box;
 }
 
@@ -49,6 +52,8 @@ QPushButton* button(const QString& caption) {
   auto* b = new QPushButton(caption);
   b->setAccessibleName(caption);
   b->setAutoDefault(false);
+  // As narrow as the caption allows, so that the window fits its scheme width.
+  b->setMinimumWidth(b->fontMetrics().horizontalAdvance(caption) + 10);
   return b;
 }
 
@@ -66,9 +71,17 @@ QSlider* sizeSlider(int maximum) {
   return slider;
 }
 
+// A layout with the small spacing of this crowded window; margin 4 inside group boxes.
+template <typename Layout>
+Layout* tight(QWidget* owner = nullptr, int margin = 0) {
+  auto* layout = new Layout(owner);
+  layout->setContentsMargins(margin, margin, margin, margin);
+  layout->setSpacing(3);
+  return layout;
+}
+
 QHBoxLayout* row(std::initializer_list<QWidget*> widgets) {
-  auto* line = new QHBoxLayout;
-  line->setSpacing(3);
+  auto* line = tight<QHBoxLayout>();
   for (QWidget* widget : widgets) line->addWidget(widget);
   line->addStretch();
   return line;
@@ -80,13 +93,16 @@ void showNumber(QLineEdit* edit, int value) {
   if (parseTypedNumber(edit->text().toStdString()) != value) edit->setText(QString::number(value));
 }
 
+// Replaces the entries when they changed, keeping the selection.
 void fill(QComboBox* box, const std::vector<std::string>& entries) {
   bool same = box->count() == static_cast<int>(entries.size());
   for (int i = 0; same && i < box->count(); ++i) same = box->itemText(i) == text(entries[i]);
   if (same) return;
   const QSignalBlocker quiet(box);
+  const int selected = box->currentIndex();
   box->clear();
   for (const std::string& entry : entries) box->addItem(text(entry));
+  box->setCurrentIndex(selected);
 }
 
 template <std::size_t N>
@@ -110,37 +126,27 @@ ObjectsWindow::ObjectsWindow(EditorSession& session, QWidget* parent)
 }
 
 void ObjectsWindow::build() {
-  auto* panel = new QWidget;
-  auto* columns = new QGridLayout(panel);
-  columns->setContentsMargins(4, 4, 4, 4);
-  columns->setSpacing(4);
-  columns->addWidget(buildObjectRows(), 0, 0, 1, 2);
-  auto* left = new QVBoxLayout;
-  left->addWidget(buildSizeBox());
-  left->addWidget(buildLookRows());
-  left->addStretch();
-  auto* right = new QVBoxLayout;
-  right->addWidget(buildCloneBox());
-  right->addWidget(buildGroupBox());
-  right->addWidget(buildListColumn(), 1);
-  columns->addLayout(left, 1, 0);
-  columns->addLayout(right, 1, 1);
+  auto* fields = new QWidget;
+  auto* column = tight<QVBoxLayout>(fields, 3);
+  for (QWidget* part : {buildObjectRows(), buildSizeBox(), buildLookRows(), buildCloneBox(),
+                        buildGroupBox()})
+    column->addWidget(part);
+  column->addStretch();
 
-  // A window smaller than its controls (a collapsed one) scrolls instead of squeezing them.
+  // The fields scroll when the window is smaller than they are (a collapsed window); the object
+  // list beside them always takes the window's height.
   auto* scroll = new QScrollArea;
   scroll->setFrameShape(QFrame::NoFrame);
   scroll->setWidgetResizable(true);
-  scroll->setWidget(panel);
-  auto* whole = new QVBoxLayout(this);
-  whole->setContentsMargins(0, 0, 0, 0);
-  whole->addWidget(scroll);
+  scroll->setWidget(fields);
+  auto* whole = tight<QHBoxLayout>(this);
+  whole->addWidget(scroll, 2);
+  whole->addWidget(buildListColumn(), 1);
 }
 
 QWidget* ObjectsWindow::buildObjectRows() {
   auto* box = new QWidget;
-  auto* rows = new QVBoxLayout(box);
-  rows->setContentsMargins(0, 0, 0, 0);
-  rows->setSpacing(3);
+  auto* rows = tight<QVBoxLayout>(box);
 
   number_ = new QLabel;
   number_->setAccessibleName("№");
@@ -149,18 +155,16 @@ QWidget* ObjectsWindow::buildObjectRows() {
   QPushButton* next = button(">");
   QPushButton* first = button("|<");
   QPushButton* last = button(">|");
-  for (QPushButton* b : {previous, next, first, last}) b->setFixedWidth(30);
+  for (QPushButton* b : {previous, next, first, last}) b->setMaximumWidth(30);
   connect(previous, &QPushButton::clicked, this, [this] { model_.previous(); });
   connect(next, &QPushButton::clicked, this, [this] { model_.next(); });
   connect(first, &QPushButton::clicked, this, [this] { model_.first(); });
   connect(last, &QPushButton::clicked, this, [this] { model_.last(); });
   type_ = picker("type");
   fill(type_, kObjectTypeNames);
-  type_->setMinimumContentsLength(14);
   connect(type_, &QComboBox::activated, this, [this](int type) { model_.chooseType(type); });
-  auto* navigation = row({new QLabel("№"), number_, previous, next, first, last});
-  navigation->insertWidget(navigation->count() - 1, type_, 1);
-  rows->addLayout(navigation);
+  rows->addLayout(row({new QLabel("№"), number_, previous, next, first, last}));
+  rows->addWidget(type_);
 
   QPushButton* create = button("Create");
   QPushButton* copy = button("Copy");
@@ -174,21 +178,20 @@ QWidget* ObjectsWindow::buildObjectRows() {
   posZ_ = numberEdit("posZ");
   for (QLineEdit* edit : {posX_, posY_, posZ_})
     connect(edit, &QLineEdit::textEdited, this, [this] { typePlacement(); });
-  rows->addLayout(row({create, copy, remove, new QLabel("x"), posX_, new QLabel("y"), posY_,
-                       new QLabel("z"), posZ_}));
+  rows->addLayout(row({create, copy, remove}));
+  rows->addLayout(row({new QLabel("x"), posX_, new QLabel("y"), posY_, new QLabel("z"), posZ_}));
   objectControls_.insert(objectControls_.end(), {type_, copy, remove, posX_, posY_, posZ_});
   return box;
 }
 
 QWidget* ObjectsWindow::buildSizeBox() {
   auto* box = new QGroupBox("size:");
-  auto* rows = new QVBoxLayout(box);
-  rows->setSpacing(2);
-  auto* axes = new QHBoxLayout;
+  auto* rows = tight<QVBoxLayout>(box, 4);
+  auto* axes = tight<QHBoxLayout>();
   for (int axis = 0; axis < 4; ++axis) {
     QPushButton* b = button(text(sizeAxisCaption(axis, -1)));
+    b->setMinimumWidth(b->fontMetrics().horizontalAdvance(text(sizeAxisCaption(axis, axis))) + 10);
     b->setCheckable(true);
-    b->setFixedWidth(axis == 3 ? 40 : 32);
     connect(b, &QPushButton::clicked, this, [this, axis] {
       model_.chooseSizeAxis(axis);
       refreshSize();
@@ -218,14 +221,11 @@ QWidget* ObjectsWindow::buildSizeBox() {
 
 QWidget* ObjectsWindow::buildLookRows() {
   auto* box = new QWidget;
-  auto* grid = new QGridLayout(box);
-  grid->setContentsMargins(0, 0, 0, 0);
-  grid->setSpacing(3);
+  auto* grid = tight<QGridLayout>(box);
 
-  normal_ = button("normal");
-  normal_->setAccessibleName("normal");
+  normal_ = button("normal");  // shows the normal mode's caption
   connect(normal_, &QPushButton::clicked, this, [this] { model_.cycleNormalMode(); });
-  grid->addWidget(normal_, 0, 0, 1, 3);
+  grid->addWidget(normal_, 0, 0, 1, 4);
 
   segU_ = numberEdit("segU");
   segV_ = numberEdit("segV");
@@ -235,6 +235,7 @@ QWidget* ObjectsWindow::buildLookRows() {
   mosaic2_->setToolTip("texture repeats");
   for (QLineEdit* edit : {segU_, segV_, mosaic1_, mosaic2_})
     connect(edit, &QLineEdit::textEdited, this, [this] { typePlacement(); });
+  grid->setColumnStretch(3, 1);
   grid->addWidget(new QLabel("grid"), 1, 0);
   grid->addWidget(segU_, 1, 1);
   grid->addWidget(segV_, 1, 2);
@@ -247,7 +248,7 @@ QWidget* ObjectsWindow::buildLookRows() {
   blend_->setToolTip("how the object mixes with what lies behind it");
   connect(blend_, &QComboBox::activated, this, [this](int blend) { model_.chooseBlend(blend); });
   grid->addWidget(new QLabel("blend:"), 3, 0);
-  grid->addWidget(blend_, 3, 1, 1, 2);
+  grid->addWidget(blend_, 3, 1, 1, 3);
 
   // The texture and material pickers list the current names each time they open.
   auto* textures = picker<RefillingComboBox>("texture");
@@ -262,8 +263,8 @@ QWidget* ObjectsWindow::buildLookRows() {
   int line = 4;
   for (auto [caption, pickerBox] : {std::pair{"texure", texture_}, std::pair{"material", material_}}) {
     auto* group = new QGroupBox(caption);
-    (new QVBoxLayout(group))->addWidget(pickerBox);
-    grid->addWidget(group, line++, 0, 1, 3);
+    tight<QVBoxLayout>(group, 4)->addWidget(pickerBox);
+    grid->addWidget(group, line++, 0, 1, 4);
   }
   objectControls_.push_back(box);
   return box;
@@ -271,14 +272,14 @@ QWidget* ObjectsWindow::buildLookRows() {
 
 QWidget* ObjectsWindow::buildCloneBox() {
   auto* box = new QGroupBox("clones");
-  auto* grid = new QGridLayout(box);
-  grid->setSpacing(3);
+  auto* grid = tight<QGridLayout>(box, 4);
   cloneType_ = picker("clone type");
   fill(cloneType_, kCloneTypeNames);
   connect(cloneType_, &QComboBox::activated, this,
           [this](int type) { model_.chooseCloneType(type); });
+  grid->setColumnStretch(4, 1);
   grid->addWidget(new QLabel("type"), 0, 0);
-  grid->addWidget(cloneType_, 0, 1, 1, 3);
+  grid->addWidget(cloneType_, 0, 1, 1, 4);
 
   cloneCount_ = numberEdit("cloneCount");
   cloneCoeff1_ = numberEdit("cloneCoeff1");
@@ -287,7 +288,6 @@ QWidget* ObjectsWindow::buildCloneBox() {
     connect(edit, &QLineEdit::textEdited, this, [this] { typeClones(); });
   QPushButton* fewer = button("–");
   QPushButton* more = button("+");
-  for (QPushButton* b : {fewer, more}) b->setFixedWidth(26);
   connect(fewer, &QPushButton::clicked, this, [this] { model_.lowerCloneCount(); });
   connect(more, &QPushButton::clicked, this, [this] { model_.raiseCloneCount(); });
   grid->addWidget(new QLabel("count"), 1, 0);
@@ -303,8 +303,7 @@ QWidget* ObjectsWindow::buildCloneBox() {
 
 QWidget* ObjectsWindow::buildGroupBox() {
   auto* box = new QGroupBox("groups");
-  auto* grid = new QGridLayout(box);
-  grid->setSpacing(3);
+  auto* grid = tight<QGridLayout>(box, 4);
   QPushButton* setControl = button("Set ctrl obj");
   resetControl_ = button("Reset ctrl obj");
   local_ = button("locCS");
@@ -313,10 +312,10 @@ QWidget* ObjectsWindow::buildGroupBox() {
   connect(resetControl_, &QPushButton::clicked, this, [this] { model_.resetControlObject(); });
   connect(local_, &QPushButton::clicked, this, [this] { model_.toLocalCoordinates(); });
   connect(global_, &QPushButton::clicked, this, [this] { model_.toGlobalCoordinates(); });
-  grid->addWidget(setControl, 0, 0);
-  grid->addWidget(resetControl_, 0, 1);
-  grid->addWidget(local_, 1, 0);
-  grid->addWidget(global_, 1, 1);
+  grid->addWidget(setControl, 0, 0, 1, 2);
+  grid->addWidget(resetControl_, 1, 0, 1, 2);
+  grid->addWidget(local_, 2, 0);
+  grid->addWidget(global_, 2, 1);
   // Hiding "Reset ctrl obj" leaves the others where they are.
   QSizePolicy keepPlace = resetControl_->sizePolicy();
   keepPlace.setRetainSizeWhenHidden(true);
@@ -327,12 +326,11 @@ QWidget* ObjectsWindow::buildGroupBox() {
 
 QWidget* ObjectsWindow::buildListColumn() {
   auto* box = new QWidget;
-  auto* rows = new QVBoxLayout(box);
-  rows->setContentsMargins(0, 0, 0, 0);
-  rows->setSpacing(3);
+  auto* rows = tight<QVBoxLayout>(box, 3);
   list_ = new QListWidget;
   list_->setAccessibleName("objects list/log:");
-  list_->setMinimumHeight(80);
+  list_->setMinimumWidth(list_->fontMetrics().horizontalAdvance("254:landscape"));
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // long names end in "…"
   connect(list_, &QListWidget::currentRowChanged, this, [this](int line) {
     if (line >= 0) model_.selectLine(line);
   });

@@ -1,5 +1,6 @@
 // The objects window's controls reach the model, and the window follows what the session reports.
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -108,6 +109,24 @@ class ObjectsWindowTest : public QObject {
     control<QSlider>("size", 1)->setValue(0);
     QCOMPARE(current().sizeY, 256);
     QCOMPARE(control<QLineEdit>("size")->text(), QString("256"));
+  }
+
+  void draggingTheBackgroundMovesTheWindow() {
+    QWidget area;
+    auto* host = new QWidget(&area);  // stands for the sub-window frame that moves
+    window_->setParent(host);
+    area.resize(600, 700);
+    area.show();
+    QWidget* background = nullptr;
+    for (auto* box : window_->findChildren<QGroupBox*>())
+      if (box->title() == "size:") background = box;
+    QVERIFY(background);
+    const QPoint before = host->pos();
+    QTest::mousePress(background, Qt::LeftButton, {}, QPoint(2, 2));
+    QTest::mouseMove(background, QPoint(22, 12));
+    QTest::mouseRelease(background, Qt::LeftButton, {}, QPoint(22, 12));
+    QCOMPARE(host->pos(), before + QPoint(20, 10));
+    window_->setParent(nullptr);  // the test still owns it
   }
 
   void groupButtonsShowTheControlMode() {
