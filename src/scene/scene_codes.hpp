@@ -1,7 +1,7 @@
 #pragma once
 
-// The object type codes of the scene records with the captions of the "Create object" menu, and
-// the clone type whose clones keep their own records.
+// The codes of the scene records: object types with the captions of the "Create object" menu and
+// the names the objects window lists, blend modes, normal modes and clone types.
 
 #include <array>
 #include <string_view>
@@ -36,6 +36,9 @@ enum : int {
 }  // namespace objtype
 
 inline constexpr int kObjectTypeCount = 22;
+inline constexpr int kBlendModeCount = 7;
+inline constexpr int kNormalModeCount = 6;
+inline constexpr int kCloneTypeCount = 13;
 inline constexpr int kCloneTypeGroup = 6;  // clones keep their own records
 
 // Captions of the "Create object" menu entries, by type code.
@@ -62,5 +65,45 @@ inline constexpr std::array<std::string_view, kObjectTypeCount> kObjectTypeMenuC
     "copy to texture",
     "render scene",
     "fog"};
+
+// Names of the objects window's type list and object list, by type code. The special types name
+// what their generic fields hold.
+inline constexpr std::array<std::string_view, kObjectTypeCount> kObjectTypeNames = {
+    "sphere",
+    "tube",
+    "cylinder",
+    "tank",
+    "flat",
+    "landscape",
+    "landscape on sphere",
+    "landscape on tube",
+    "cube",
+    "landscape on cube +",
+    "landscape on cube -",
+    "postprocessor",
+    "zbuf cleaner",
+    "torus",
+    "landscape on torus",
+    "sun",
+    "lamp",
+    "tube-loft",
+    "tube-loft2",
+    "copy to texture tex[t]",
+    "render scene sc[x] cam[y]",
+    "fog mat[m] start[sx] end[sy]"};
+
+// The "blend:" list, by blend code.
+inline constexpr std::array<std::string_view, kBlendModeCount> kBlendModeNames = {
+    "none", "alpha +", "alpha -", "alpha - (reverse)", "min", "max", "alpha-channel"};
+
+// Captions of the "normal" button, by normal mode.
+inline constexpr std::array<std::string_view, kNormalModeCount> kNormalModeCaptions = {
+    "nrml: -1", "nrml: 0", "nrml: 1", "nrml: -1*", "nrml: 1*", "nrml:unv"};
+
+// The clones "type" list, by clone type code.
+inline constexpr std::array<std::string_view, kCloneTypeCount> kCloneTypeNames = {
+    "rotate xz",  "rotate xy",    "rotate zy", "line x", "line y",
+    "line z",     "group",        "zoom xyz",  "ring xy w/rt",
+    "modifer-def.", "flip-x",     "flip-y",    "flip-z"};
 
 }  // namespace tess
