@@ -6,6 +6,7 @@
 
 #include "app/file_association.hpp"
 #include "ui/mdi_window.hpp"
+#include "ui/sample_generator_window.hpp"
 #include "ui/texture_view_window.hpp"
 #include "ui/view3d_window.hpp"
 
@@ -96,7 +97,7 @@ QWidget* MainWindow::createContent(ToolWindow window) {
     case ToolWindow::TextureEditor: return new QWidget;
     case ToolWindow::MaterialEditor: return new QWidget;
     case ToolWindow::Tracker: return new QWidget;
-    case ToolWindow::SampleGenerator: return new QWidget;
+    case ToolWindow::SampleGenerator: return new SampleGeneratorWindow(session_);
   }
   return new QWidget;
 }
