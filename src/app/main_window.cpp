@@ -85,7 +85,10 @@ void MainWindow::createWindows() {
     if (rectSlot(window) != kNoSlot) placeWindow(window, layout().rect(window), true);
     this->window(window)->show();
   }
-  window(ToolWindow::SampleGenerator)->setGeometry(265, 800, 640, 190);
+  // No scheme places the sample generator: it starts right of the objects window, as large as its
+  // controls need.
+  MdiWindow* sampleGenerator = window(ToolWindow::SampleGenerator);
+  sampleGenerator->setGeometry(QRect(QPoint(1205, 0), sampleGenerator->sizeHint()));
 }
 
 QWidget* MainWindow::createContent(ToolWindow window) {

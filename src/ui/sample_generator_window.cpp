@@ -115,7 +115,7 @@ void SampleGeneratorWindow::buildControls() {
     return toolButton;
   };
 
-  staticText("Sample \u2116", 4, 4, 34, 8);
+  staticText("Sample \u2116", 4, 4, 38, 8);
   smallButton("<", 1, 16, 11, 12, [this] { model_.previousSample(); });
   sampleNumber_ = new QLineEdit;
   sampleNumber_->setReadOnly(true);
