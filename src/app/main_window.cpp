@@ -58,6 +58,9 @@ MainWindow::MainWindow(EditorServices services) : services_(std::move(services))
 MainWindow::~MainWindow() {
   idleTimer_.stop();
   graphics_.reset();
+  // The tool windows unsubscribe from the session when they go, so they must go before it (the
+  // QWidget base would delete them after every member).
+  delete area_;
 }
 
 void MainWindow::createWindows() {

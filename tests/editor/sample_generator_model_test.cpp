@@ -272,6 +272,11 @@ TEST_F(SampleGeneratorModelTest, FilesAskWithTheirFiltersAndLoadsChangeOnlyWhatT
   EXPECT_EQ(store().counts[7], 3);
   EXPECT_EQ(published(), 0);
 
+  // A save that cannot write says so.
+  answer = folder.path() / "no-such-folder" / "all";
+  const Status unsaved = model_.runFileCommand(SampleFileCommand::SaveSamplePack, choose);
+  EXPECT_NE(unsaved.message.find("all.tsp"), std::string::npos) << unsaved.message;
+
   // A cancelled load still runs the list and shows its last command.
   answer.reset();
   ASSERT_TRUE(model_.runFileCommand(SampleFileCommand::LoadSamplePack, choose).ok());
