@@ -8,6 +8,7 @@
 #include "ui/material_editor_window.hpp"
 #include "ui/mdi_window.hpp"
 #include "ui/objects_window.hpp"
+#include "ui/sample_generator_window.hpp"
 #include "ui/texture_view_window.hpp"
 #include "ui/tracker_window.hpp"
 #include "ui/view3d_window.hpp"
@@ -89,7 +90,10 @@ void MainWindow::createWindows() {
     if (rectSlot(window) != kNoSlot) placeWindow(window, layout().rect(window), true);
     this->window(window)->show();
   }
-  window(ToolWindow::SampleGenerator)->setGeometry(265, 800, 640, 190);
+  // No scheme places the sample generator: it starts right of the objects window, as large as its
+  // controls need.
+  MdiWindow* sampleGenerator = window(ToolWindow::SampleGenerator);
+  sampleGenerator->setGeometry(QRect(QPoint(1205, 0), sampleGenerator->sizeHint()));
 }
 
 QWidget* MainWindow::createContent(ToolWindow window) {
@@ -101,7 +105,7 @@ QWidget* MainWindow::createContent(ToolWindow window) {
     case ToolWindow::TextureEditor: return new QWidget;
     case ToolWindow::MaterialEditor: return new MaterialEditorWindow(session_);
     case ToolWindow::Tracker: return new TrackerWindow(session_);
-    case ToolWindow::SampleGenerator: return new QWidget;
+    case ToolWindow::SampleGenerator: return new SampleGeneratorWindow(session_);
   }
   return new QWidget;
 }

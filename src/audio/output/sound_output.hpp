@@ -26,6 +26,8 @@ class SoundOutput {
 
   // Whether queued sound is still playing.
   bool playing() const;
+  // Whether playing found no audio device, so that nothing will ever play.
+  bool unavailable() const { return unavailable_; }
   void stop();
 
  private:
