@@ -6,6 +6,7 @@
 
 #include "app/file_association.hpp"
 #include "ui/mdi_window.hpp"
+#include "ui/modifiers_window.hpp"
 #include "ui/texture_view_window.hpp"
 #include "ui/view3d_window.hpp"
 
@@ -92,7 +93,7 @@ QWidget* MainWindow::createContent(ToolWindow window) {
     case ToolWindow::View3d: return view3d_ = new View3dWindow(view3dDisplay_);
     case ToolWindow::TextureView: return textureView_ = new TextureViewWindow(textureViewModel_);
     case ToolWindow::Objects: return new QWidget;
-    case ToolWindow::Modifiers: return new QWidget;
+    case ToolWindow::Modifiers: return new ModifiersWindow(session_);
     case ToolWindow::TextureEditor: return new QWidget;
     case ToolWindow::MaterialEditor: return new QWidget;
     case ToolWindow::Tracker: return new QWidget;
