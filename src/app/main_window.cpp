@@ -58,6 +58,9 @@ MainWindow::MainWindow(EditorServices services) : services_(std::move(services))
 MainWindow::~MainWindow() {
   idleTimer_.stop();
   graphics_.reset();
+  // The tool windows unsubscribe from session_ as they go: they must go before it does, not when
+  // QWidget deletes the children after the members.
+  delete area_;
 }
 
 void MainWindow::createWindows() {

@@ -118,6 +118,9 @@ void ModifiersWindow::buildControls() {
   });
   grid->addWidget(log_, 2, 1);
   grid->setRowStretch(2, 1);
+  // The type names are the longer ones.
+  grid->setColumnStretch(0, 3);
+  grid->setColumnStretch(1, 2);
 
   auto* position = new QHBoxLayout;
   for (auto [field, caption, name] : {std::tuple{ModifierField::P1, "x", "p1"},
