@@ -7,6 +7,7 @@
 #include "app/file_association.hpp"
 #include "ui/material_editor_window.hpp"
 #include "ui/mdi_window.hpp"
+#include "ui/modifiers_window.hpp"
 #include "ui/objects_window.hpp"
 #include "ui/sample_generator_window.hpp"
 #include "ui/texture_view_window.hpp"
@@ -101,7 +102,7 @@ QWidget* MainWindow::createContent(ToolWindow window) {
     case ToolWindow::View3d: return view3d_ = new View3dWindow(view3dDisplay_);
     case ToolWindow::TextureView: return textureView_ = new TextureViewWindow(textureViewModel_);
     case ToolWindow::Objects: return new ObjectsWindow(session_);
-    case ToolWindow::Modifiers: return new QWidget;
+    case ToolWindow::Modifiers: return new ModifiersWindow(session_);
     case ToolWindow::TextureEditor: return new QWidget;
     case ToolWindow::MaterialEditor: return new MaterialEditorWindow(session_);
     case ToolWindow::Tracker: return new TrackerWindow(session_);
