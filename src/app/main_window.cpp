@@ -6,6 +6,7 @@
 
 #include "app/file_association.hpp"
 #include "ui/mdi_window.hpp"
+#include "ui/texture_editor_window.hpp"
 #include "ui/texture_view_window.hpp"
 #include "ui/view3d_window.hpp"
 
@@ -90,10 +91,10 @@ void MainWindow::createWindows() {
 QWidget* MainWindow::createContent(ToolWindow window) {
   switch (window) {
     case ToolWindow::View3d: return view3d_ = new View3dWindow(view3dDisplay_);
-    case ToolWindow::TextureView: return textureView_ = new TextureViewWindow(textureViewModel_);
+    case ToolWindow::TextureView: return textureView_ = new TextureViewWindow(textureViewModel_, [this](int scheme) { chooseScheme(scheme); });
     case ToolWindow::Objects: return new QWidget;
     case ToolWindow::Modifiers: return new QWidget;
-    case ToolWindow::TextureEditor: return new QWidget;
+    case ToolWindow::TextureEditor: return new TextureEditorWindow(session_, {[this](const std::string& title, const std::string& text) { return services_.dialogs->confirm(title, text); }, [this](const std::string& title, const std::string& text) { services_.dialogs->message(title, text, UserDialogs::Icon::Information); }});
     case ToolWindow::MaterialEditor: return new QWidget;
     case ToolWindow::Tracker: return new QWidget;
     case ToolWindow::SampleGenerator: return new QWidget;
