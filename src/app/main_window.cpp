@@ -57,6 +57,11 @@ MainWindow::MainWindow(EditorServices services) : services_(std::move(services))
 
 MainWindow::~MainWindow() {
   idleTimer_.stop();
+  // Windows unsubscribe from the session as they go, so they go before it does.
+  for (MdiWindow*& frame : windows_) {
+    delete frame;
+    frame = nullptr;
+  }
   graphics_.reset();
 }
 

@@ -1,5 +1,6 @@
 #include "ui/texture_view_window.hpp"
 
+#include <QApplication>
 #include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
@@ -51,14 +52,30 @@ void TextureViewWindow::refresh() {
 }
 
 bool TextureViewWindow::event(QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
-    const int key = static_cast<QKeyEvent*>(event)->key();
-    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
-      keyPressEvent(static_cast<QKeyEvent*>(event));
-      return true;
-    }
-  }
-  return QWidget::event(event);
+  return takeTabKey(event) || QWidget::event(event);
+}
+
+bool TextureViewWindow::eventFilter(QObject* watched, QEvent* event) {
+  return (watched == this && takeTabKey(event)) || QWidget::eventFilter(watched, event);
+}
+
+bool TextureViewWindow::takeTabKey(QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return false;
+  auto* key = static_cast<QKeyEvent*>(event);
+  if (key->key() != Qt::Key_Tab && key->key() != Qt::Key_Backtab) return false;
+  keyPressEvent(key);
+  return true;
+}
+
+void TextureViewWindow::focusInEvent(QFocusEvent* event) {
+  // Installed last, the filter sees key events before the window area's.
+  qApp->installEventFilter(this);
+  QWidget::focusInEvent(event);
+}
+
+void TextureViewWindow::focusOutEvent(QFocusEvent* event) {
+  qApp->removeEventFilter(this);
+  QWidget::focusOutEvent(event);
 }
 
 void TextureViewWindow::paintEvent(QPaintEvent*) {

@@ -20,8 +20,12 @@ class TextureViewWindow : public QWidget {
   void refresh();
 
  protected:
-  // Tab selects operations here instead of moving the keyboard focus.
+  // Tab selects operations here instead of moving the keyboard focus, and Ctrl+Tab instead of
+  // switching windows (the window area takes it application-wide while the view has the focus).
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void focusInEvent(QFocusEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
@@ -33,6 +37,8 @@ class TextureViewWindow : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
 
  private:
+  // Handles Tab, Shift+Tab and Ctrl+Tab key presses; false for other events.
+  bool takeTabKey(QEvent* event);
   // Gives the window the size that shows the whole texture, then fits the zoom to it.
   void fitWindow();
   void showPanCursor();
