@@ -199,17 +199,18 @@ bool TextureViewModel::stepOperation(int direction) {
   return selectOperation(session_, row > last ? 1 : row < 1 ? last : row);
 }
 
-// At zoom 0 every screen point shows the same texture point, so nothing is placed.
+// At zoom 0 every screen point shows the same texture point, so nothing is placed. The y value
+// counts rows from the top of the picture, so that the operation lands under the pointer.
 bool TextureViewModel::placeAt(int x, int y) {
   TextureStore& store = session_.textures();
   if (!placedByPointer(store.selectedOperation) || view_.zoom == 0) return false;
   const int size = store.size();
   const TextureCell cell = textureCellAt(size, view_, width_, height_, x, y);
-  // Integer quotients truncate toward zero; the clamp keeps far-off points at the edge.
-  const double column = std::clamp(cell.column, -1.0, static_cast<double>(size));
-  const double row = std::clamp(cell.row, -1.0, static_cast<double>(size));
-  setSlider(store, 0, static_cast<int>(256 * static_cast<int>(column)) / size);
-  setSlider(store, 1, 255 - static_cast<int>(256 * static_cast<int>(row)) / size);
+  // Far-off points count as just outside the edge; integer quotients truncate toward zero.
+  const int column = static_cast<int>(std::clamp(cell.column, -1.0, static_cast<double>(size)));
+  const int rowFromTop = size - 1 - static_cast<int>(std::clamp(cell.row, -1.0, static_cast<double>(size)));
+  setSlider(store, 0, 256 * column / size);
+  setSlider(store, 1, 255 - 256 * rowFromTop / size);
   preview_.mark();
   return true;
 }

@@ -102,6 +102,12 @@ void TextureEditorWindow::buildOperationList() {
   tabs_->setAccessibleName("operation groups");
   tabs_->setExpanding(false);
   tabs_->setDrawBase(false);
+  // Narrow tabs, so that the four groups fit the window side by side without scroll buttons.
+  tabs_->setStyleSheet(
+      "QTabBar::tab { padding: 3px 5px; margin-right: 1px; border: 1px solid palette(mid);"
+      " border-bottom: none; border-top-left-radius: 3px; border-top-right-radius: 3px;"
+      " background: palette(button); }"
+      "QTabBar::tab:selected { background: palette(base); }");
   for (std::string_view tab : TextureEditorModel::kTabs) tabs_->addTab(text(tab));
   connect(tabs_, &QTabBar::currentChanged, this, [this](int tab) { model_.selectTab(tab); });
 

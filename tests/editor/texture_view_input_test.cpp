@@ -2,6 +2,8 @@
 // typing DrwTxt's text.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "editor/editor_session.hpp"
 #include "editor/texture_view_model.hpp"
 
@@ -70,30 +72,38 @@ TEST_F(TextureViewInputTest, PointerPlacesOperationsWhoseFirstParameterIsX) {
   EXPECT_EQ(published_, 0);
 
   // A 32-pixel texture in the middle of a 256-pixel view at zoom 64: 8 slider steps a pixel.
-  session_.textures().selectedOperation = texop::Circle;
+  selectOperation(session_, texop::Circle);
   model_.pressPointer(128, 128);
   const int x = store().sliders[0], y = store().sliders[1];
-  model_.movePointer(128 + 4, 128 - 2);  // right, and up to a higher row: y counts from the top
+  model_.movePointer(128 + 4, 128 - 2);  // right and up: the circle follows the pointer
   EXPECT_EQ(store().sliders[0], x + 32);
-  EXPECT_EQ(store().sliders[1], y - 16);
+  EXPECT_EQ(store().sliders[1], y + 16);
   EXPECT_EQ(store().operations[texop::Circle].values[0], x + 32);
   EXPECT_TRUE(model_.runDuePreview());
-  model_.movePointer(-500, 900);  // far off: the edge values
+  model_.movePointer(-500, 900);  // far off to the bottom left: the edge values
   EXPECT_EQ(store().sliders[0], 0);
-  EXPECT_EQ(store().sliders[1], 255);
+  EXPECT_EQ(store().sliders[1], 0);
+  EXPECT_TRUE(model_.runDuePreview());
+  // The circle is drawn under the pointer.
+  model_.movePointer(120, 120);
+  model_.runDuePreview();
+  std::vector<std::uint32_t> picture(256 * 256);
+  model_.draw(256, 256, picture.data());
+  EXPECT_EQ(picture[120 * 256 + 120], 0xFF808080u);
+  const OpParams placed = store().sliders;
 
   // At zoom 0 the whole view shows one point: nothing is placed.
   for (int k = 0; k < 20; ++k) model_.wheel(120);
   ASSERT_EQ(model_.view().zoom, 0);
   model_.movePointer(128, 128);
-  EXPECT_EQ(store().sliders[0], 0);
+  EXPECT_EQ(store().sliders, placed);
 
   // In pan mode the pointer pans; a double click commits.
   model_.pressKey(character(' '));
   model_.pressPointer(0, 0);
   model_.movePointer(7, 0);
   EXPECT_EQ(model_.view().panX, 7);
-  EXPECT_EQ(store().sliders[0], 0);
+  EXPECT_EQ(store().sliders, placed);
   model_.releaseKey(character(' '));
   EXPECT_FALSE(model_.panMode());
   EXPECT_TRUE(model_.doubleClick());
