@@ -10,6 +10,7 @@
 #include "ui/modifiers_window.hpp"
 #include "ui/objects_window.hpp"
 #include "ui/sample_generator_window.hpp"
+#include "ui/texture_editor_window.hpp"
 #include "ui/texture_view_window.hpp"
 #include "ui/tracker_window.hpp"
 #include "ui/view3d_window.hpp"
@@ -61,6 +62,11 @@ MainWindow::MainWindow(EditorServices services) : services_(std::move(services))
 
 MainWindow::~MainWindow() {
   idleTimer_.stop();
+  // Windows unsubscribe from the session as they go, so they go before it does.
+  for (MdiWindow*& frame : windows_) {
+    delete frame;
+    frame = nullptr;
+  }
   graphics_.reset();
   // The windows unsubscribe from the session when they go, so they go before it.
   delete area_;
@@ -103,7 +109,7 @@ QWidget* MainWindow::createContent(ToolWindow window) {
     case ToolWindow::TextureView: return textureView_ = new TextureViewWindow(textureViewModel_);
     case ToolWindow::Objects: return new ObjectsWindow(session_);
     case ToolWindow::Modifiers: return new ModifiersWindow(session_);
-    case ToolWindow::TextureEditor: return new QWidget;
+    case ToolWindow::TextureEditor: return new TextureEditorWindow(session_, {[this](const std::string& title, const std::string& text) { return services_.dialogs->confirm(title, text); }, [this](const std::string& title, const std::string& text) { services_.dialogs->message(title, text, UserDialogs::Icon::Information); }});
     case ToolWindow::MaterialEditor: return new MaterialEditorWindow(session_);
     case ToolWindow::Tracker: return new TrackerWindow(session_);
     case ToolWindow::SampleGenerator: return new SampleGeneratorWindow(session_);

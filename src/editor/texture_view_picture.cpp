@@ -14,13 +14,23 @@ const double kQuarterTurn = -45.0 * 3.14159265358979323846 / 180.0;
 constexpr std::uint32_t kBlack = 0xFF000000;
 constexpr std::uint32_t kGrey = 0xFF808080;
 
+// Screen row i (counted from the bottom) and column j show texture row floor(u + i * step) and
+// column floor(v + j * step).
+struct ViewMapping {
+  double u, v, step;
+};
+
+ViewMapping viewMapping(int size, const TextureViewState& view, int width, int height) {
+  return {size / 2.0 - kPanStep * std::cos(kQuarterTurn) * view.zoom * height + view.panY,
+          size / 2.0 + kPanStep * std::sin(kQuarterTurn) * view.zoom * width - view.panX,
+          view.zoom / 64.0};
+}
+
 }  // namespace
 
 void drawTextureView(const std::uint8_t* stage, int size, const TextureViewState& view, int width,
                      int height, std::uint32_t* picture) {
-  const double step = view.zoom / 64.0;
-  const double u = size / 2.0 - kPanStep * std::cos(kQuarterTurn) * view.zoom * height + view.panY;
-  const double v = size / 2.0 + kPanStep * std::sin(kQuarterTurn) * view.zoom * width - view.panX;
+  const auto [u, v, step] = viewMapping(size, view, width, height);
   const std::uint32_t background = view.greyBackground ? kGrey : kBlack;
 
   // The texture column of every screen column, or -1 outside the texture.
@@ -46,6 +56,12 @@ void drawTextureView(const std::uint8_t* stage, int size, const TextureViewState
       line[j] = kBlack | std::uint32_t{pixel[2]} << 16 | std::uint32_t{pixel[1]} << 8 | pixel[0];
     }
   }
+}
+
+TextureCell textureCellAt(int size, const TextureViewState& view, int width, int height, int x,
+                          int y) {
+  const auto [u, v, step] = viewMapping(size, view, width, height);
+  return {std::floor(u + (height - 1 - y) * step), std::floor(v + x * step)};
 }
 
 int fittingZoom(int size, int width, int height) {

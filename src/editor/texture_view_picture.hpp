@@ -20,6 +20,14 @@ struct TextureViewState {
 void drawTextureView(const std::uint8_t* stage, int size, const TextureViewState& view, int width,
                      int height, std::uint32_t* picture);
 
+// The texture row and column (whole numbers, possibly outside the texture) that the screen point
+// x, y (from the top left) of a width x height view shows.
+struct TextureCell {
+  double row = 0, column = 0;
+};
+TextureCell textureCellAt(int size, const TextureViewState& view, int width, int height, int x,
+                          int y);
+
 // The zoom at which the texture fits the view (key "8").
 int fittingZoom(int size, int width, int height);
 

@@ -25,6 +25,10 @@ struct TextureStore {
   int displayedStage = 1;
   bool changeMode = false;
   int changeEnd = 0;
+  // The editor's choice: the operation row selected in its list and the positions of its seven
+  // sliders, which a preview runs on the working stage and a commit stores.
+  int selectedOperation = 0;
+  OpParams sliders{};
 
   OperationTable operations = pristineOperationTable();
   StageArea stages;

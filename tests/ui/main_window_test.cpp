@@ -231,6 +231,21 @@ class MainWindowTest : public QObject {
     QCOMPARE(int(window.layout().schemeNumber), 2);
   }
 
+  void textureViewKeysGoToTheViewInsideTheMainWindow() {
+    MainWindow& window = started();
+    TextureViewWindow* view = window.textureView();
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Tab, Qt::ControlModifier);  // not the window switcher
+    QCOMPARE(window.session().textures().selectedOperation, int(texop::Empty));
+    QTest::keyClick(view, Qt::Key_Tab);  // not the next window scheme
+    QCOMPARE(window.session().textures().selectedOperation, int(texop::Cells));
+    QCOMPARE(int(window.layout().schemeNumber), 0);
+    QTest::keyClick(view, Qt::Key_F4);
+    QCOMPARE(int(window.layout().schemeNumber), 3);
+    QTest::keyClick(view, Qt::Key_9);  // a 32-pixel texture
+    QCOMPARE(window.window(ToolWindow::TextureView)->size(), QSize(52, 92));
+  }
+
   void savedSchemeRestoresPlacesSizesAndShownWindows() {
     MainWindow& window = started();
     window.window(ToolWindow::View3d)->setGeometry(300, 20, 400, 300);
