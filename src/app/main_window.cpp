@@ -62,11 +62,6 @@ MainWindow::MainWindow(EditorServices services) : services_(std::move(services))
 
 MainWindow::~MainWindow() {
   idleTimer_.stop();
-  // Windows unsubscribe from the session as they go, so they go before it does.
-  for (MdiWindow*& frame : windows_) {
-    delete frame;
-    frame = nullptr;
-  }
   graphics_.reset();
   // The windows unsubscribe from the session when they go, so they go before it.
   delete area_;
@@ -109,12 +104,21 @@ QWidget* MainWindow::createContent(ToolWindow window) {
     case ToolWindow::TextureView: return textureView_ = new TextureViewWindow(textureViewModel_);
     case ToolWindow::Objects: return new ObjectsWindow(session_);
     case ToolWindow::Modifiers: return new ModifiersWindow(session_);
-    case ToolWindow::TextureEditor: return new TextureEditorWindow(session_, {[this](const std::string& title, const std::string& text) { return services_.dialogs->confirm(title, text); }, [this](const std::string& title, const std::string& text) { services_.dialogs->message(title, text, UserDialogs::Icon::Information); }});
+    case ToolWindow::TextureEditor: return new TextureEditorWindow(session_, textureEditorPrompts());
     case ToolWindow::MaterialEditor: return new MaterialEditorWindow(session_);
     case ToolWindow::Tracker: return new TrackerWindow(session_);
     case ToolWindow::SampleGenerator: return new SampleGeneratorWindow(session_);
   }
   return new QWidget;
+}
+
+TextureEditorPrompts MainWindow::textureEditorPrompts() {
+  return {[this](const std::string& title, const std::string& text) {
+            return services_.dialogs->confirm(title, text);
+          },
+          [this](const std::string& title, const std::string& text) {
+            services_.dialogs->message(title, text, UserDialogs::Icon::Information);
+          }};
 }
 
 bool MainWindow::start(const std::optional<std::filesystem::path>& pack) {

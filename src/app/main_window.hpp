@@ -13,6 +13,7 @@
 #include "editor/editor_session.hpp"
 #include "editor/texture_view_model.hpp"
 #include "editor/view3d_display.hpp"
+#include "ui/texture_editor_window.hpp"
 #include "ui/view3d_graphics.hpp"
 
 class QMdiArea;
@@ -101,6 +102,8 @@ class MainWindow : public QMainWindow {
   void createWindows();
   // The widget a window shows, built over the session or its model.
   QWidget* createContent(ToolWindow window);
+  // The texture editor asks and tells through the program's message boxes.
+  TextureEditorPrompts textureEditorPrompts();
   void buildMenus();
   void buildFileMenu();
   void buildObjectsMenu();
