@@ -43,6 +43,16 @@ QPushButton* smallButton(const QString& caption) {
   return button;
 }
 
+// A captioned box and the grid its controls go in.
+std::pair<QGroupBox*, QGridLayout*> captionedBox(const QString& caption) {
+  auto* box = new QGroupBox(caption);
+  box->setAccessibleName(caption);
+  auto* grid = new QGridLayout(box);
+  grid->setContentsMargins(4, 2, 4, 4);
+  grid->setSpacing(2);
+  return {box, grid};
+}
+
 }  // namespace
 
 std::optional<QColor> chooseColourWithDialog(const QColor& start, QWidget* parent) {
@@ -171,11 +181,7 @@ RefillingComboBox* MaterialEditorWindow::addTexturePicker(const QString& name,
 }
 
 QWidget* MaterialEditorWindow::buildMultitexturing() {
-  auto* box = new QGroupBox("multitexturing");
-  box->setAccessibleName("multitexturing");
-  auto* grid = new QGridLayout(box);
-  grid->setContentsMargins(4, 2, 4, 4);
-  grid->setSpacing(2);
+  auto [box, grid] = captionedBox("multitexturing");
   grid->addWidget(new QLabel("st. blending/texture"), 0, 0, 1, 3);
   for (int stage = 1; stage <= 2; ++stage) {
     const QString prefix = QString("stage %1 ").arg(stage);
@@ -201,11 +207,7 @@ QWidget* MaterialEditorWindow::buildMultitexturing() {
 }
 
 QWidget* MaterialEditorWindow::buildVertexDisplace() {
-  auto* box = new QGroupBox("vertex-displace");
-  box->setAccessibleName("vertex-displace");
-  auto* grid = new QGridLayout(box);
-  grid->setContentsMargins(4, 2, 4, 4);
-  grid->setSpacing(2);
+  auto [box, grid] = captionedBox("vertex-displace");
   map_ = addTexturePicker("map", [this](int slot) { model_.setDisplaceMap(slot); });
   depth_ = addSlider("depth", [this](int value) { model_.setDepthSlider(value); });
   depth_->setToolTip("landscape depth for landcape-objects");
