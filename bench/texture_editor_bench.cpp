@@ -44,7 +44,9 @@ void everyOperationAt256And512(benchmark::internal::Benchmark* benchmark) {
       for (int size : {256, 512}) benchmark->Args({op, size});
 }
 
-BENCHMARK(BM_SliderMoved)->Apply(everyOperationAt256And512)->ArgNames({"op", "size"})
+BENCHMARK(BM_SliderMoved)
+    ->Apply(everyOperationAt256And512)
+    ->ArgNames({"op", "size"})
     ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -62,9 +62,13 @@ int TextureEditorModel::tabOfRow(int row) {
   return tab;
 }
 
-std::string TextureEditorModel::slotText() const { return std::to_string(session_.textures().current); }
+std::string TextureEditorModel::slotText() const {
+  return std::to_string(session_.textures().current);
+}
 
-const std::string& TextureEditorModel::name() const { return session_.textures().currentTexture().name; }
+const std::string& TextureEditorModel::name() const {
+  return session_.textures().currentTexture().name;
+}
 
 int TextureEditorModel::typeIndex() const { return session_.textures().currentTexture().type; }
 
@@ -80,7 +84,9 @@ std::string TextureEditorModel::functionCaption() const {
   return isRunnableOperation(op) ? std::string(pristineOperationTable()[op].name) : "function";
 }
 
-int TextureEditorModel::parameterRowCount() const { return selectedParameterCount(session_.textures()); }
+int TextureEditorModel::parameterRowCount() const {
+  return selectedParameterCount(session_.textures());
+}
 
 std::string_view TextureEditorModel::parameterLabel(int index) const {
   if (index < 0 || index >= parameterRowCount()) return {};

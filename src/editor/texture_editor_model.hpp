@@ -46,7 +46,8 @@ class TextureEditorModel {
   std::string_view parameterLabel(int index) const;
   int parameterValue(int index) const;
   std::vector<std::string> stageListTexts() const;
-  // "Change", "Insert", "Delete" and "Clear All" are disabled in change mode, when "prerender" shows.
+  // "Change", "Insert", "Delete" and "Clear All" are disabled in change mode, when "prerender"
+  // shows.
   bool listEditsEnabled() const;
   bool prerenderShown() const;
   // The list position of the stage being changed; -1 outside change mode.

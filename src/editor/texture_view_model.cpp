@@ -207,8 +207,9 @@ bool TextureViewModel::placeAt(int x, int y) {
   const int size = store.size();
   const TextureCell cell = textureCellAt(size, view_, width_, height_, x, y);
   // Far-off points count as just outside the edge; integer quotients truncate toward zero.
-  const int column = static_cast<int>(std::clamp(cell.column, -1.0, static_cast<double>(size)));
-  const int rowFromTop = size - 1 - static_cast<int>(std::clamp(cell.row, -1.0, static_cast<double>(size)));
+  const double edge = size;
+  const int column = static_cast<int>(std::clamp(cell.column, -1.0, edge));
+  const int rowFromTop = size - 1 - static_cast<int>(std::clamp(cell.row, -1.0, edge));
   setSlider(store, 0, 256 * column / size);
   setSlider(store, 1, 255 - 256 * rowFromTop / size);
   preview_.mark();

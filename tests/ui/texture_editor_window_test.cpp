@@ -1,5 +1,7 @@
 // The texture editor's and the texture view's controls wired to their models, on Qt's offscreen
 // platform.
+#include "ui/texture_editor_window.hpp"
+
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -10,7 +12,6 @@
 
 #include "editor/editor_session.hpp"
 #include "editor/texture_view_model.hpp"
-#include "ui/texture_editor_window.hpp"
 #include "ui/texture_view_window.hpp"
 
 namespace tess {
@@ -124,7 +125,8 @@ class TextureEditorWindowTest : public QObject {
     QVERIFY(QTest::qWaitForWindowExposed(&view));
     QTest::keyClick(&view, Qt::Key_Tab);
     QCOMPARE(store().selectedOperation, static_cast<int>(texop::AddParticle));
-    QCOMPARE(control<QListWidget>("operations")->currentRow(), static_cast<int>(texop::AddParticle));
+    QCOMPARE(control<QListWidget>("operations")->currentRow(),
+             static_cast<int>(texop::AddParticle));
 
     // Holding "2" turns the wheel into the second parameter's control: 5 notches, 12 steps.
     QTest::keyPress(&view, Qt::Key_2);
