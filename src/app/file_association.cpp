@@ -1,8 +1,11 @@
 #include "app/file_association.hpp"
 
 #include <cstdlib>
+#include <sstream>
 #include <string>
+#include <vector>
 
+#include "app/mime_package.hpp"
 #include "core/file_io.hpp"
 
 namespace tess {
@@ -25,6 +28,16 @@ std::string quotedExec(const std::filesystem::path& program) {
   return quoted + "\"";
 }
 
+// $XDG_DATA_DIRS, or its default.
+std::vector<std::filesystem::path> systemDataFolders() {
+  const char* list = std::getenv("XDG_DATA_DIRS");
+  std::istringstream folders(list && *list ? list : "/usr/local/share:/usr/share");
+  std::vector<std::filesystem::path> result;
+  for (std::string folder; std::getline(folders, folder, ':');)
+    if (!folder.empty()) result.emplace_back(folder);
+  return result;
+}
+
 void writeIfChanged(const std::filesystem::path& path, const std::string& text) {
   std::string present;
   if (readWholeFile(path, present).ok() && present == text) return;
@@ -35,17 +48,18 @@ void writeIfChanged(const std::filesystem::path& path, const std::string& text) 
 
 }  // namespace
 
+bool systemDesktopEntryInstalled() {
+  std::error_code error;
+  for (const std::filesystem::path& folder : systemDataFolders())
+    if (std::filesystem::is_regular_file(folder / "applications" / kDesktopEntryName, error))
+      return true;
+  return false;
+}
+
 void registerPackFileType(const std::filesystem::path& program) {
   const std::filesystem::path home = dataHome();
-  if (home.empty()) return;
-  writeIfChanged(home / "mime" / "packages" / "tessarine-pack.xml",
-                 "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-                 "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
-                 "  <mime-type type=\"application/x-tessarine-pack\">\n"
-                 "    <comment>Tessarine Complex Pack</comment>\n"
-                 "    <glob pattern=\"*.tsc\"/>\n"
-                 "  </mime-type>\n"
-                 "</mime-info>\n");
+  if (home.empty() || systemDesktopEntryInstalled()) return;
+  writeIfChanged(home / "mime" / "packages" / "tessarine-pack.xml", kMimePackage);
   writeIfChanged(home / "applications" / "tessarine.desktop",
                  "[Desktop Entry]\n"
                  "Type=Application\n"

@@ -1,7 +1,5 @@
 // The "File" menu: the dialogs that choose files, then the session's commands.
-#include <QDesktopServices>
-#include <QUrl>
-
+#include "app/help_window.hpp"
 #include "app/main_window.hpp"
 #include "core/folders.hpp"
 
@@ -110,8 +108,10 @@ void MainWindow::showStatistics() {
 }
 
 void MainWindow::showHelp() {
-  QDesktopServices::openUrl(
-      QUrl::fromLocalFile(QString::fromStdString((dataFolder() / "help" / "index.html").string())));
+  if (!help_) help_ = new HelpWindow(dataFolder() / "help", this);
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
 }
 
 }  // namespace tess

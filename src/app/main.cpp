@@ -1,9 +1,11 @@
-// tessarine [PACK.tsc]: the editor.
+// tessarine [options] [PACK.tsc]: the editor.
 #include <QApplication>
 #include <QScreen>
 #include <QTimer>
 #include <csignal>
+#include <iostream>
 
+#include "app/command_line.hpp"
 #include "app/main_window.hpp"
 #include "app/program_icon.hpp"
 
@@ -17,14 +19,12 @@ void requestQuit(int) { quitRequested = 1; }
 }  // namespace
 
 int main(int argc, char** argv) {
+  const tess::EditorCommandLine commandLine = tess::readEditorCommandLine(argc, argv, std::cout, std::cerr);
+  if (commandLine.exitStatus) return *commandLine.exitStatus;
   QApplication application(argc, argv);
   QApplication::setWindowIcon(tess::programIcon());
   std::signal(SIGTERM, requestQuit);
   std::signal(SIGINT, requestQuit);
-
-  std::optional<std::filesystem::path> pack;
-  const QStringList arguments = QApplication::arguments();
-  if (arguments.size() > 1 && !arguments[1].isEmpty()) pack = arguments[1].toStdString();
 
   tess::EditorServices services;
   services.program = std::filesystem::absolute(QApplication::applicationFilePath().toStdString());
@@ -39,6 +39,6 @@ int main(int argc, char** argv) {
   // Without a window manager (a bare X server) "maximised" means nothing: take the screen anyway.
   if (const QScreen* screen = window.screen()) window.setGeometry(screen->availableGeometry());
   window.showMaximized();
-  if (!window.start(pack)) return 1;
+  if (!window.start(commandLine.pack)) return 1;
   return QApplication::exec();
 }

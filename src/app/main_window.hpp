@@ -21,6 +21,7 @@ class QMenu;
 
 namespace tess {
 
+class HelpWindow;
 class MdiWindow;
 class TextureViewWindow;
 class View3dWindow;
@@ -62,6 +63,8 @@ class MainWindow : public QMainWindow {
   // The menu entry with this caption (the first one found, sub-menus included).
   QAction* action(const QString& caption) const;
   QMenu* scenesMenu() const { return scenesMenu_; }
+  // The help window, once "Help" has opened it.
+  HelpWindow* helpWindow() const { return help_; }
   // The "Windows" menu entry that shows and hides a window.
   QAction* toggleAction(ToolWindow window) const { return windowActions_[static_cast<int>(window)]; }
 
@@ -142,6 +145,7 @@ class MainWindow : public QMainWindow {
   std::array<MdiWindow*, kToolWindowCount> windows_{};
   View3dWindow* view3d_ = nullptr;
   TextureViewWindow* textureView_ = nullptr;
+  HelpWindow* help_ = nullptr;
 
   QMenu* fileMenu_ = nullptr;
   QMenu* scenesMenu_ = nullptr;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "cli/arguments.hpp"
+#include "cli/commands.hpp"
 #include "editor/editor_session.hpp"
 #include "engine/clone_expansion.hpp"
 #include "engine/mesh_builder.hpp"
@@ -16,10 +17,6 @@
 namespace tess::cli {
 
 namespace {
-
-constexpr std::string_view kUsage =
-    "usage: tessarine-cli mesh IN.tsc --scene S --object I [--camera C] [--time T] [--raw OUT] "
-    "[--obj OUT]\n";
 
 std::optional<double> parseTime(const std::string& text) {
   char* end = nullptr;
@@ -89,7 +86,7 @@ int runMeshCommand(const std::vector<std::string>& args, std::ostream& out, std:
     message = "expected one pack file, --scene and --object";
   }
   if (!arguments) {
-    err << "tessarine-cli mesh: " << message << "\n" << kUsage;
+    err << "tessarine-cli mesh: " << message << "\n" << usageLine("mesh");
     return kExitUsage;
   }
   const std::string& input = arguments->positional[0];

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "cli/arguments.hpp"
+#include "cli/commands.hpp"
 #include "editor/editor_session.hpp"
 #include "cli/png_file.hpp"
 #include "scene/pack_files.hpp"
@@ -17,9 +18,6 @@
 namespace tess::cli {
 
 namespace {
-
-constexpr std::string_view kUsage =
-    "usage: tessarine-cli pack IN.tsc [--info] [--resave OUT.tsc] [--export-textures DIR]\n";
 
 std::string jsonString(std::string_view text) {
   std::string out = "\"";
@@ -79,7 +77,7 @@ int runPackCommand(const std::vector<std::string>& args, std::ostream& out, std:
   auto arguments = parseArguments(rest, {"resave", "export-textures"}, message);
   if (!arguments || arguments->positional.size() != 1) {
     if (arguments) message = "expected one pack file";
-    err << "tessarine-cli pack: " << message << "\n" << kUsage;
+    err << "tessarine-cli pack: " << message << "\n" << usageLine("pack");
     return kExitUsage;
   }
   const std::string& input = arguments->positional[0];

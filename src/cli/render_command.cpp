@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "cli/arguments.hpp"
+#include "cli/commands.hpp"
 #include "cli/png_file.hpp"
 #include "editor/editor_session.hpp"
 #include "engine/gl/frame_renderer.hpp"
@@ -19,9 +20,6 @@ namespace tess::cli {
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: tessarine-cli render IN.tsc [--scene S] [--camera C] [--size WxH] [--time T] "
-    "[--at MS] --png OUT\n";
 constexpr int kMaxEdge = 8192;
 
 constexpr int kLongestPlay = 24 * 60 * 60 * 1000;
@@ -91,13 +89,13 @@ int runRenderCommand(const std::vector<std::string>& args, std::ostream&, std::o
     message = "expected one pack file and --png";
   }
   if (!arguments) {
-    err << "tessarine-cli render: " << message << "\n" << kUsage;
+    err << "tessarine-cli render: " << message << "\n" << usageLine("render");
     return kExitUsage;
   }
   const std::string& input = arguments->positional[0];
   auto request = readFrameOptions(*arguments, message);
   if (!request) {
-    err << "tessarine-cli render: " << message << "\n" << kUsage;
+    err << "tessarine-cli render: " << message << "\n" << usageLine("render");
     return kExitUsage;
   }
   std::string error;

@@ -10,17 +10,13 @@
 #include "audio/synthesiser.hpp"
 #include "audio/wav_file.hpp"
 #include "cli/arguments.hpp"
+#include "cli/commands.hpp"
 #include "cli/status_report.hpp"
 #include "core/file_io.hpp"
 
 namespace tess::cli {
 
 namespace {
-
-constexpr std::string_view kUsage =
-    "usage: tessarine-cli sample IN(.tsm|.tsp|.slog) [--sample N] [--wav OUT] [--raw OUT] [--log "
-    "OUT] "
-    "[--resave OUT]\n";
 
 // How each input kind loads and saves again.
 struct SampleFormat {
@@ -80,7 +76,7 @@ int runSampleCommand(const std::vector<std::string>& args, std::ostream& out, st
   std::string message;
   auto request = parseRequest(args, message);
   if (!request) {
-    err << "tessarine-cli sample: " << message << "\n" << kUsage;
+    err << "tessarine-cli sample: " << message << "\n" << usageLine("sample");
     return kExitUsage;
   }
   const Arguments& arguments = request->arguments;

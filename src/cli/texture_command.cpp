@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "cli/arguments.hpp"
+#include "cli/commands.hpp"
 #include "cli/png_file.hpp"
 #include "cli/status_report.hpp"
 #include "core/file_io.hpp"
@@ -16,10 +17,6 @@
 namespace tess::cli {
 
 namespace {
-
-constexpr std::string_view kUsage =
-    "usage: tessarine-cli texture IN.ttx [--font FILE.wbmp] [--stage K] [--raw OUT] [--png OUT] "
-    "[--resave OUT.ttx]\n";
 
 // The font named on the command line must load; the default one may be missing (blank font).
 bool loadFont(const Arguments& arguments, TextureStore& store, std::ostream& err) {
@@ -42,7 +39,7 @@ int runTextureCommand(const std::vector<std::string>& args, std::ostream& out, s
   auto arguments = parseArguments(args, {"font", "stage", "raw", "png", "resave"}, message);
   if (!arguments || arguments->positional.size() != 1) {
     if (arguments) message = "expected one texture file";
-    err << "tessarine-cli texture: " << message << "\n" << kUsage;
+    err << "tessarine-cli texture: " << message << "\n" << usageLine("texture");
     return kExitUsage;
   }
   const std::string& input = arguments->positional[0];

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "cli/arguments.hpp"
+#include "cli/commands.hpp"
 #include "core/clock.hpp"
 #include "editor/editor_session.hpp"
 #include "scene/pack_files.hpp"
@@ -15,7 +16,6 @@ namespace tess::cli {
 
 namespace {
 
-constexpr std::string_view kUsage = "usage: tessarine-cli timeline IN.tsc --at MS [--step MS]\n";
 constexpr int kLongestRun = 24 * 60 * 60 * 1000;  // a day of frames
 
 // Shortest text that reads back as the same double; JSON has no infinities or NaN.
@@ -50,7 +50,7 @@ int runTimelineCommand(const std::vector<std::string>& args, std::ostream& out, 
       message = "--step needs a time in milliseconds, 1 to " + std::to_string(kLongestRun);
   }
   if (!message.empty()) {
-    err << "tessarine-cli timeline: " << message << "\n" << kUsage;
+    err << "tessarine-cli timeline: " << message << "\n" << usageLine("timeline");
     return kExitUsage;
   }
 

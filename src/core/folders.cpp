@@ -38,10 +38,12 @@ fs::path xdgFolder(const char* variable, const char* homeFallback) {
 fs::path dataFolder() {
   fs::path configured = environmentPath("TESSARINE_DATA_DIR");
   if (!configured.empty()) return configured;
-  fs::path bin = executableFolder();
+  const fs::path prefix = executableFolder().parent_path();
+  const fs::path installed = prefix / "share" / "tessarine";
   std::error_code error;
-  if (fs::is_directory(bin.parent_path() / "data", error)) return bin.parent_path() / "data";
-  return bin.parent_path() / "share" / "tessarine";
+  if (!fs::is_directory(installed, error) && fs::is_directory(prefix / "data", error))
+    return prefix / "data";
+  return installed;
 }
 
 fs::path userFolder() { return xdgFolder("XDG_CONFIG_HOME", ".config"); }

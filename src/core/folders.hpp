@@ -6,8 +6,9 @@
 namespace tess {
 
 // Read-only data folder (font, help, example project, default schemes): $TESSARINE_DATA_DIR when
-// set, else <build>/data when the program runs from the build tree (bin/ beside data/), else the
-// installed <prefix>/share/tessarine.
+// set, else <prefix>/share/tessarine beside the executable's <prefix>/bin (an installed copy runs
+// wherever it was installed), else <build>/data when the program runs from the build tree;
+// <prefix>/share/tessarine when neither exists.
 std::filesystem::path dataFolder();
 
 // Writable per-user folders, created on demand: $XDG_CONFIG_HOME/tessarine (window schemes,

@@ -12,6 +12,7 @@ namespace {
 TEST(FileAssociation, WritesTheSameEntriesAtEveryStart) {
   TestFolder home;
   ::setenv("XDG_DATA_HOME", home.path().c_str(), 1);
+  ::setenv("XDG_DATA_DIRS", (home.path() / "system").c_str(), 1);  // nothing installed there
   const std::filesystem::path program = "/opt/my \"demo\" tools/tessarine";
   registerPackFileType(program);
 
@@ -31,6 +32,19 @@ TEST(FileAssociation, WritesTheSameEntriesAtEveryStart) {
   std::string again;
   ASSERT_TRUE(readWholeFile(desktop, again).ok());
   EXPECT_EQ(again, entry);
+}
+
+TEST(FileAssociation, AnInstalledDesktopEntryTakesThePlaceOfThePerUserOne) {
+  TestFolder home;
+  const auto system = home.path() / "system";
+  ::setenv("XDG_DATA_HOME", (home.path() / "user").c_str(), 1);
+  ::setenv("XDG_DATA_DIRS", ("/nonexistent::" + system.string()).c_str(), 1);
+  EXPECT_FALSE(systemDesktopEntryInstalled());
+  std::filesystem::create_directories(system / "applications");
+  ASSERT_TRUE(writeFileAtomically(system / "applications" / kDesktopEntryName, "[Desktop Entry]\n").ok());
+  EXPECT_TRUE(systemDesktopEntryInstalled());
+  registerPackFileType("/usr/bin/tessarine");
+  EXPECT_FALSE(std::filesystem::exists(home.path() / "user"));
 }
 
 TEST(FileAssociation, AFolderThatCannotBeWrittenIsIgnored) {
