@@ -1,9 +1,12 @@
 #include "audio/output/sound_output.hpp"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <stdlib.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <cstdio>
 #include <sstream>
 #include <thread>
 
@@ -72,8 +75,41 @@ TEST(SoundOutputTest, WithoutADeviceNothingPlaysAndItSaysSoOnce) {
   EXPECT_TRUE(playPreview(*store, output).ok());
   EXPECT_FALSE(output.playing());
   const std::string said = diagnostics.str();
-  EXPECT_EQ(said.find("sound output: no audio device"), 0u) << said;
+  EXPECT_EQ(said.find("sound is off: no audio device ("), 0u) << said;
   EXPECT_EQ(said.find('\n'), said.size() - 1) << said;  // one line
+
+  std::ostringstream again;
+  SoundOutput another(again);
+  EXPECT_TRUE(playPreview(*store, another).ok());
+  EXPECT_EQ(again.str(), "");  // this run said it already
+}
+
+// ALSA prints its probing of missing cards on standard error; none of it may get through.
+TEST(SoundOutputTest, TheSoundLibrariesPrintNothingOnStandardError) {
+  ::setenv("SDL_AUDIODRIVER", "alsa", 1);
+  TestFolder folder;
+  const auto captured = folder.path() / "stderr.txt";
+  std::fflush(stderr);
+  const int saved = ::dup(STDERR_FILENO);
+  const int file = ::open(captured.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  ASSERT_GE(file, 0);
+  ::dup2(file, STDERR_FILENO);
+  ::close(file);
+  auto store = storeWithList({command(Sinus, {440, 255, 0})});
+  std::ostringstream diagnostics;
+  bool unavailable;
+  {
+    SoundOutput output(diagnostics);
+    EXPECT_TRUE(playPreview(*store, output).ok());
+    unavailable = output.unavailable();
+  }
+  std::fflush(stderr);
+  ::dup2(saved, STDERR_FILENO);
+  ::close(saved);
+  if (!unavailable) GTEST_SKIP() << "this machine has a sound device";
+  std::string printed;
+  ASSERT_TRUE(readWholeFile(captured, printed).ok());
+  EXPECT_EQ(printed, "");
 }
 
 TEST(SoundOutputTest, AFileThatIsNoWavFails) {

@@ -5,6 +5,7 @@
 #include <QTest>
 #include <stdlib.h>
 
+#include "app/help_window.hpp"
 #include "app/main_window.hpp"
 #include "core/file_io.hpp"
 #include "core/folders.hpp"
@@ -74,6 +75,7 @@ class MainWindowTest : public QObject {
     folder_ = std::make_unique<TestFolder>();
     ::setenv("XDG_CONFIG_HOME", file("config").c_str(), 1);
     ::setenv("XDG_DATA_HOME", file("share").c_str(), 1);
+    ::setenv("XDG_DATA_DIRS", file("system").c_str(), 1);  // no installed desktop entry
     dialogs_ = {};
   }
   void cleanup() {
@@ -372,6 +374,52 @@ class MainWindowTest : public QObject {
     trigger("Load scene");
     QCOMPARE(dialogs_.messages.size(), before + 1);
     QVERIFY(lastMessage().find("missing.tsl") != std::string::npos);
+  }
+
+  void helpOpensInItsOwnWindowAndFollowsLinks() {
+    started();
+    trigger("Help");
+    HelpWindow* help = window_->helpWindow();
+    QVERIFY(help && help->isVisible());
+    HelpBrowser* browser = help->browser();
+    QVERIFY(browser->source().toLocalFile().endsWith("help/index.html"));
+    QCOMPARE(browser->documentTitle(), QString("Tessarine help"));
+    QAction* back = helpAction(*help, "Back");
+    QAction* forward = helpAction(*help, "Forward");
+    QVERIFY(!back->isEnabled() && !forward->isEnabled());
+
+    // The keyboard reaches the first link and follows it, as a click would.
+    QTest::keyClick(browser, Qt::Key_Tab);
+    QTest::keyClick(browser, Qt::Key_Return);
+    const QUrl linked = browser->source();
+    QVERIFY2(linked.toLocalFile().endsWith("help/files.html"), qPrintable(linked.toString()));
+    QVERIFY(browser->toPlainText().contains("Complex pack"));
+    QVERIFY(back->isEnabled());
+    back->trigger();
+    QVERIFY(browser->source().toLocalFile().endsWith("help/index.html"));
+    forward->trigger();
+    QCOMPARE(browser->source(), linked);
+
+    trigger("Help");  // the same window again
+    QCOMPARE(window_->helpWindow(), help);
+  }
+
+  void missingHelpSaysWhereItLooked() {
+    const QByteArray data = qgetenv("TESSARINE_DATA_DIR");
+    ::setenv("TESSARINE_DATA_DIR", file("empty").c_str(), 1);
+    started();
+    trigger("Help");
+    ::setenv("TESSARINE_DATA_DIR", data.constData(), 1);
+    const QString page = window_->helpWindow()->browser()->toPlainText();
+    QVERIFY2(page.contains("Help page missing"), qPrintable(page));
+    QVERIFY(page.contains(QString::fromStdString((file("empty") / "help" / "index.html").string())));
+  }
+
+ private:
+  static QAction* helpAction(const HelpWindow& help, const QString& caption) {
+    for (QAction* action : help.findChildren<QAction*>())
+      if (action->text() == caption) return action;
+    return nullptr;
   }
 };
 

@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include "audio/output/audio_device.hpp"
+
 namespace tess {
 
 SoundOutput::~SoundOutput() {
@@ -9,17 +11,11 @@ SoundOutput::~SoundOutput() {
   if (initialised_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
 }
 
-void SoundOutput::reportUnavailable() {
-  if (!unavailable_)
-    diagnostics_ << "sound output: no audio device (" << SDL_GetError() << "); nothing will play\n";
-  unavailable_ = true;
-}
-
 bool SoundOutput::audioAvailable() {
   if (unavailable_) return false;
   if (!initialised_) {
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-      reportUnavailable();
+    if (!initAudioQuietly(diagnostics_)) {
+      unavailable_ = true;
       return false;
     }
     initialised_ = true;
@@ -43,10 +39,10 @@ Status SoundOutput::playWavFile(const std::filesystem::path& path) {
   }
   if (device_ == 0) {
     spec.callback = nullptr;  // queued sound; SDL converts to what the device takes
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &spec, nullptr, 0);
+    device_ = openAudioQuietly(spec, nullptr, diagnostics_);
     if (device_ == 0) {
       SDL_FreeWAV(samples);
-      reportUnavailable();
+      unavailable_ = true;
       return Status::success();
     }
     frequency_ = spec.freq;

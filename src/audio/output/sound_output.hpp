@@ -20,8 +20,8 @@ class SoundOutput {
 
   // Starts playing the WAV file and returns at once; whatever played before stops. The file is
   // read whole first, so it may be rewritten while it plays. A file that cannot be read fails.
-  // Without an audio device nothing plays and the call succeeds; the first such call says so
-  // once on the diagnostics stream.
+  // Without an audio device nothing plays and the call succeeds; the first such call says that
+  // sound is off, unless this run has said so already (audio_device.hpp).
   Status playWavFile(const std::filesystem::path& path);
 
   // Whether queued sound is still playing.
@@ -32,7 +32,6 @@ class SoundOutput {
 
  private:
   bool audioAvailable();
-  void reportUnavailable();
 
   std::ostream& diagnostics_;
   bool initialised_ = false;

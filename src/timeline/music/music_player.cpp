@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <libopenmpt/libopenmpt.h>
 
+#include "audio/output/audio_device.hpp"
+
 #include <algorithm>
 #include <chrono>
 #include <cstring>
@@ -43,7 +45,7 @@ class DeviceLock {
 }  // namespace
 
 MusicPlayer::MusicPlayer(std::ostream& diagnostics) : diagnostics_(diagnostics) {
-  initialised_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
+  initialised_ = initAudioQuietly(diagnostics_);
   if (initialised_) {
     SDL_AudioSpec want{};
     want.freq = kFrequency;
@@ -52,23 +54,15 @@ MusicPlayer::MusicPlayer(std::ostream& diagnostics) : diagnostics_(diagnostics) 
     want.samples = kBufferFrames;
     want.callback = fill;
     want.userdata = this;
-    device_ = SDL_OpenAudioDevice(nullptr, 0, &want, nullptr, 0);  // SDL converts if need be
+    device_ = openAudioQuietly(want, nullptr, diagnostics_);
   }
-  if (device_ == 0) {
-    report(std::string("music: no audio device (") + SDL_GetError() + "); music will not play");
-    return;
-  }
-  SDL_PauseAudioDevice(device_, 0);  // silence until a module plays
+  if (device_ != 0) SDL_PauseAudioDevice(device_, 0);  // silence until a module plays
 }
 
 MusicPlayer::~MusicPlayer() {
   if (device_ != 0) SDL_CloseAudioDevice(device_);
   if (module_ != nullptr) openmpt_module_destroy(module_);
   if (initialised_) SDL_QuitSubSystem(SDL_INIT_AUDIO);
-}
-
-void MusicPlayer::report(const std::string& line) {
-  diagnostics_ << line << "\n";
 }
 
 Status MusicPlayer::load(const std::filesystem::path& path) {

@@ -21,8 +21,8 @@ namespace tess {
 
 class MusicPlayer {
  public:
-  // Opens the default output device. Without one nothing ever plays; that is said once on the
-  // diagnostics stream.
+  // Opens the default output device. Without one nothing ever plays; the diagnostics stream is
+  // told that sound is off, unless this run has said so already (audio_device.hpp).
   explicit MusicPlayer(std::ostream& diagnostics = std::cerr);
   // Frees the module and the output device.
   ~MusicPlayer();
@@ -54,7 +54,6 @@ class MusicPlayer {
 
  private:
   static void fill(void* player, std::uint8_t* stream, int bytes);
-  void report(const std::string& line);
 
   std::ostream& diagnostics_;
   std::uint32_t device_ = 0;  // 0: no output
