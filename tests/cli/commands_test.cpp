@@ -3,36 +3,26 @@
 #include <gtest/gtest.h>
 
 #include <regex>
-#include <sstream>
 
 #include "cli/arguments.hpp"
+#include "cli_test_support.hpp"
 #include "core/version.hpp"
 
 namespace tess::cli {
 namespace {
 
-struct Run {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-Run run(const std::vector<std::string>& args) {
-  std::ostringstream out, err;
-  const int status = runProgram(args, out, err);
-  return {status, out.str(), err.str()};
-}
+CliRun run(const std::vector<std::string>& args) { return runCli(runProgram, args); }
 
 TEST(CliCommands, HelpAndVersionGoToStandardOutput) {
   for (const char* help : {"--help", "-h"}) {
-    const Run listed = run({help});
+    const CliRun listed = run({help});
     EXPECT_EQ(listed.status, kExitSuccess);
     EXPECT_EQ(listed.err, "");
     EXPECT_TRUE(listed.out.starts_with("usage: tessarine-cli COMMAND [ARGUMENTS]\n")) << listed.out;
     for (const Command& command : commands())
       EXPECT_NE(listed.out.find("\n  " + std::string(command.name) + " "), std::string::npos);
   }
-  const Run version = run({"--version"});
+  const CliRun version = run({"--version"});
   EXPECT_EQ(version.status, kExitSuccess);
   EXPECT_EQ(version.out, std::string("tessarine-cli ") + kVersion + "\n");
 }
@@ -41,7 +31,7 @@ TEST(CliCommands, HelpAndVersionGoToStandardOutput) {
 TEST(CliCommands, EveryCommandExplainsItsOptions) {
   for (const Command& command : commands()) {
     const std::string name(command.name);
-    const Run help = run({name, "--help"});
+    const CliRun help = run({name, "--help"});
     EXPECT_EQ(help.status, kExitSuccess) << name;
     EXPECT_EQ(help.err, "") << name;
     EXPECT_TRUE(help.out.starts_with(usageLine(name))) << help.out;
@@ -56,20 +46,20 @@ TEST(CliCommands, EveryCommandExplainsItsOptions) {
 }
 
 TEST(CliCommands, MisuseGivesTheUsageOnStandardErrorAndStatusTwo) {
-  const Run nothing = run({});
+  const CliRun nothing = run({});
   EXPECT_EQ(nothing.status, kExitUsage);
   EXPECT_EQ(nothing.out, "");
   EXPECT_TRUE(nothing.err.starts_with("usage: tessarine-cli")) << nothing.err;
 
-  const Run command = run({"frobnicate"});
+  const CliRun command = run({"frobnicate"});
   EXPECT_EQ(command.status, kExitUsage);
   EXPECT_TRUE(command.err.starts_with("tessarine-cli: unknown command 'frobnicate'\nusage:")) << command.err;
 
-  const Run option = run({"--frobnicate"});
+  const CliRun option = run({"--frobnicate"});
   EXPECT_EQ(option.status, kExitUsage);
   EXPECT_TRUE(option.err.starts_with("tessarine-cli: unknown option '--frobnicate'\n")) << option.err;
 
-  const Run texture = run({"texture"});
+  const CliRun texture = run({"texture"});
   EXPECT_EQ(texture.status, kExitUsage);
   EXPECT_NE(texture.err.find(usageLine("texture")), std::string::npos) << texture.err;
 }
