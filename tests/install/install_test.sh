@@ -45,6 +45,17 @@ for program in "$cli" "$editor"; do
   grep -qi usage "$prefix/err" || fail "$program --no-such-option printed no usage"
 done
 
+# Every link between the help pages leads to a page, and to an anchor that page has.
+help=$prefix/share/tessarine/help
+for page in "$help"/*.html; do
+  for link in $(grep -o 'href="[^":]*"' "$page" | sed 's/^href="//; s/"$//'); do
+    target=$help/${link%%#*}
+    [ -f "$target" ] || fail "$(basename "$page") links to a missing page: $link"
+    [[ $link != *#* ]] || grep -q "id=\"${link#*#}\"" "$target" ||
+      fail "$(basename "$page") links to a missing anchor: $link"
+  done
+done
+
 # The installed font draws DrwTxt: without it the same texture comes out different.
 texture=$prefix/share/tessarine/examples/dusk.ttx
 "$cli" texture "$texture" --raw "$prefix/installed.raw" >/dev/null
