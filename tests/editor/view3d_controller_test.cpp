@@ -244,7 +244,9 @@ TEST_F(View3dControllerTest, SlideBlendsTwentyFramesThenLandsExactlyOnTheSlot) {
   while (view_.sliding()) {
     view_.slideStep();
     ++frames;
-    if (frames == 11) EXPECT_DOUBLE_EQ(live().eyeX, 100);  // t = 0.5
+    if (frames == 11) {
+      EXPECT_DOUBLE_EQ(live().eyeX, 100);  // t = 0.5
+    }
     // Input meanwhile is dropped, not queued.
     press(View3dKey::Digit6);
     view_.wheel(120, kCtrl);
