@@ -88,7 +88,6 @@ void View3dWindow::buildCameraMenu() {
   cameraMenu_->setAccessibleName("camera");
   const auto add = [this](const char* caption, const char* keys, auto command) {
     QAction* item = cameraMenu_->addAction(caption);
-    item->setAccessibleName(caption);
     if (keys) {
       item->setShortcut(QKeySequence(keys));
       item->setShortcutContext(Qt::WidgetShortcut);  // shown; the view's keys do the work

@@ -242,15 +242,15 @@ TEST_F(View3dControllerTest, SlideBlendsTwentyFramesThenLandsExactlyOnTheSlot) {
   ASSERT_TRUE(view_.sliding());
   int frames = 0;
   while (view_.sliding()) {
+    // Input meanwhile is dropped, not queued.
+    press(View3dKey::Digit6);
+    view_.wheel(120, kCtrl);
+    EXPECT_FALSE(view_.popupFor(kNone));
     view_.slideStep();
     ++frames;
     if (frames == 11) {
       EXPECT_DOUBLE_EQ(live().eyeX, 100);  // t = 0.5
     }
-    // Input meanwhile is dropped, not queued.
-    press(View3dKey::Digit6);
-    view_.wheel(120, kCtrl);
-    EXPECT_FALSE(view_.popupFor(kNone));
   }
   EXPECT_EQ(frames, View3dController::kSlideSteps + 1);
   EXPECT_EQ(scenes().currentCamera, 1);
