@@ -167,9 +167,6 @@ void MainWindow::sessionChanged(Changes changes) {
   if (graphics_) {
     if (changes.has(Change::AllTextures))
       graphics_->uploadAllTextures();
-    view3dController_.pick = [this](int x, int y) {
-      return graphics_->renderer().PickObject(x, y, gl::currentView(project().scenes));
-    };
     else if (changes.any(Change::Stages | Change::CurrentTexture))
       graphics_->textureChanged();
   }

@@ -188,25 +188,23 @@ void View3dWindow::mouseMoveEvent(QMouseEvent* event) {
   showState();
 }
 
-void View3dWindow::mousePressEvent(QMouseEvent* event) {
+void View3dWindow::forwardButton(QMouseEvent* event, ButtonHandler handler) {
   const QPoint at = event->position().toPoint();
   if (const auto button = buttonOf(event->button()))
-    controller_.buttonDown(*button, at.x(), at.y(), held(*event, event->buttons()));
+    (controller_.*handler)(*button, at.x(), at.y(), held(*event, event->buttons()));
   showState();
+}
+
+void View3dWindow::mousePressEvent(QMouseEvent* event) {
+  forwardButton(event, &View3dController::buttonDown);
 }
 
 void View3dWindow::mouseReleaseEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
-  if (const auto button = buttonOf(event->button()))
-    controller_.buttonUp(*button, at.x(), at.y(), held(*event, event->buttons()));
-  showState();
+  forwardButton(event, &View3dController::buttonUp);
 }
 
 void View3dWindow::mouseDoubleClickEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
-  if (const auto button = buttonOf(event->button()))
-    controller_.doubleClick(*button, at.x(), at.y(), held(*event, event->buttons()));
-  showState();
+  forwardButton(event, &View3dController::doubleClick);
 }
 
 void View3dWindow::wheelEvent(QWheelEvent* event) {

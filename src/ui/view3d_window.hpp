@@ -49,7 +49,10 @@ class View3dWindow : public QWidget {
   void contextMenuEvent(QContextMenuEvent* event) override;
 
  private:
+  using ButtonHandler = void (View3dController::*)(MouseButton, int, int, HeldInputs);
+
   void buildCameraMenu();
+  void forwardButton(QMouseEvent* event, ButtonHandler handler);
   // After every event: the title and pointer as the controller now has them.
   void showState();
 
