@@ -6,6 +6,8 @@
 #include <QMenu>
 #include <QPainter>
 
+#include "ui/tab_key_keeper.hpp"
+
 namespace tess {
 namespace {
 
@@ -79,6 +81,7 @@ View3dWindow::View3dWindow(View3dController& controller, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);
+  new TabKeyKeeper(this);
   buildCameraMenu();
   refreshTitle();
 }
