@@ -74,7 +74,6 @@ class View3dController {
 
   // State the widget shows and the tests read.
   std::string title() const { return display_.title(); }
-  const View3dDisplay& display() const { return display_; }
   PointerShape pointerShape() const;
   int cursorMode() const;  // 0 normal, 1 Shift held, 2 control-object pick armed
   int dragPlane() const { return dragPlane_; }
@@ -101,7 +100,7 @@ class View3dController {
   Modifier* currentModifier();  // none without a current object or modifier
   void toggleDisplay(bool& toggle);
   // view3d_keys.cpp
-  void commandKey(View3dKey key, HeldInputs held);
+  void commandKey(View3dKey key);
   void ctrlKey(View3dKey key);
   // Target and eye together.
   void moveCamera(double dx, double dy, double dz);

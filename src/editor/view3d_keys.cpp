@@ -37,7 +37,7 @@ void View3dController::keyDown(View3dKey key, HeldInputs held) {
   if (held.ctrl)
     ctrlKey(key);
   else
-    commandKey(key, held);
+    commandKey(key);
 }
 
 void View3dController::keyUp(View3dKey key, HeldInputs) {
@@ -59,7 +59,7 @@ void View3dController::keyUp(View3dKey key, HeldInputs) {
   }
 }
 
-void View3dController::commandKey(View3dKey key, HeldInputs) {
+void View3dController::commandKey(View3dKey key) {
   View3dToggles& toggles = display_.toggles();
   switch (key) {
     case View3dKey::Backspace: session_.undo(); break;

@@ -32,8 +32,6 @@ class View3dWindow : public QWidget {
   // The pointer moved over the view: it becomes the active window.
   std::function<void()> pointerArrived;
 
-  QMenu* cameraMenu() const { return cameraMenu_; }
-
  protected:
   bool event(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
