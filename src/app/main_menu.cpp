@@ -7,6 +7,7 @@
 #include "app/main_window.hpp"
 #include "scene/scene_codes.hpp"
 #include "ui/mdi_window.hpp"
+#include "ui/view3d_window.hpp"
 
 namespace tess {
 namespace {
@@ -125,6 +126,7 @@ void MainWindow::buildObjectsMenu() {
   objects->addSeparator();
   addCommand(objects, "Set control object", [this] { session_.armControlPick(); });
   addCommand(objects, "Reset control object", [this] { session_.resetControlObject(); });
+  view3d_->objectsMenu = objects;  // also the 3D view's Shift + right click
 }
 
 void MainWindow::buildWindowsMenu() {

@@ -100,10 +100,17 @@ void MainWindow::createWindows() {
 
 QWidget* MainWindow::createContent(ToolWindow window) {
   switch (window) {
-    case ToolWindow::View3d: return view3d_ = new View3dWindow(view3dDisplay_);
+    case ToolWindow::View3d:
+      view3d_ = new View3dWindow(view3dController_);
+      view3d_->pointerArrived = [this] { focusMainFrame(); };
+      return view3d_;
     case ToolWindow::TextureView: return textureView_ = new TextureViewWindow(textureViewModel_);
     case ToolWindow::Objects: return new ObjectsWindow(session_);
-    case ToolWindow::Modifiers: return new ModifiersWindow(session_);
+    case ToolWindow::Modifiers: {
+      auto* modifiers = new ModifiersWindow(session_);
+      view3d_->modifierMenu = [modifiers] { return modifiers->popupMenu(); };
+      return modifiers;
+    }
     case ToolWindow::TextureEditor: return new TextureEditorWindow(session_, textureEditorPrompts());
     case ToolWindow::MaterialEditor: return new MaterialEditorWindow(session_);
     case ToolWindow::Tracker: return new TrackerWindow(session_);
@@ -127,6 +134,9 @@ bool MainWindow::start(const std::optional<std::filesystem::path>& pack) {
   graphics_ = services_.graphics(project(), backBuffer.width(), backBuffer.height(), error);
   if (graphics_) {
     graphics_->uploadAllTextures();
+    view3dController_.pick = [this](int x, int y) {
+      return graphics_->renderer().PickObject(x, y, gl::currentView(project().scenes));
+    };
     window(ToolWindow::View3d)->heightRule = [width = backBuffer.width()](int w) {
       return View3dDisplay::heightFor(width, w);
     };
@@ -147,7 +157,8 @@ bool MainWindow::start(const std::optional<std::filesystem::path>& pack) {
 void MainWindow::renderIdleFrame() {
   const double now = clock_.milliseconds();
   session_.advancePlayback(now);
-  graphics_->renderer().switches.viewMode = view3dDisplay_.viewMode();
+  view3dController_.slideStep();
+  graphics_->showDisplay(view3dDisplay_);
   graphics_->renderFrame(static_cast<std::uint64_t>(now));
   view3d_->showPicture(graphics_->picture(), graphics_->width(), graphics_->height());
 }
@@ -205,6 +216,11 @@ bool MainWindow::event(QEvent* event) {
     }
   }
   return QMainWindow::event(event);
+}
+
+void MainWindow::focusMainFrame() {
+  if (layout().autofocusOff == 0 && session_.setFocusedWindow(kFocusMainFrame))
+    applyCollapsingLayout();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

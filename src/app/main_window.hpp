@@ -12,6 +12,7 @@
 #include "core/clock.hpp"
 #include "editor/editor_session.hpp"
 #include "editor/texture_view_model.hpp"
+#include "editor/view3d_controller.hpp"
 #include "editor/view3d_display.hpp"
 #include "ui/texture_editor_window.hpp"
 #include "ui/view3d_graphics.hpp"
@@ -56,6 +57,7 @@ class MainWindow : public QMainWindow {
   const WindowLayout& layout() { return session_.layout(); }
   const RecentFiles& recentFiles() const { return session_.recentFiles(); }
   const View3dDisplay& view3dDisplay() const { return view3dDisplay_; }
+  View3dController& view3dController() { return view3dController_; }
   MdiWindow* window(ToolWindow window) const { return windows_[static_cast<int>(window)]; }
   View3dWindow* view3d() const { return view3d_; }
   TextureViewWindow* textureView() const { return textureView_; }
@@ -132,11 +134,14 @@ class MainWindow : public QMainWindow {
   void placeSchemeWindows();
   void resizeWindow(ToolWindow window, WindowSize size);
   void renderIdleFrame();
+  // The pointer over the main frame or the 3D view: with autofocus the tool windows collapse.
+  void focusMainFrame();
 
   EditorServices services_;
   EditorSession session_;
   TextureViewModel textureViewModel_{session_};
   View3dDisplay view3dDisplay_{session_};
+  View3dController view3dController_{session_, view3dDisplay_};
   std::unique_ptr<View3dGraphics> graphics_;
   SteadyClock clock_;
   QTimer idleTimer_;

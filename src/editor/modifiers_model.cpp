@@ -199,6 +199,13 @@ bool ModifiersModel::step(ModifierField field, int delta) {
   return store(field, std::clamp(valueOf(currentEntry(), field) + delta, range.low, range.high));
 }
 
+bool ModifiersModel::offsetSecond(int delta) {
+  if (!hasCurrent()) return false;
+  const int sum = currentEntry().p4 + delta;
+  const FieldRange range = typedRange(ModifierField::P4);
+  return sum >= range.low && sum <= range.high && store(ModifierField::P4, sum);
+}
+
 bool ModifiersModel::typeValue(ModifierField field, std::string_view text) {
   const auto value = parseWhole(text);
   const FieldRange range = typedRange(field);

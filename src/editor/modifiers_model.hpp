@@ -78,6 +78,8 @@ class ModifiersModel {
   // "-" and "+": p5 within -128..127, p4 within -32767..32767.
   bool stepFirst(int delta) { return step(ModifierField::P5, delta); }
   bool stepSecond(int delta) { return step(ModifierField::P4, delta); }
+  // The wheel on p4: the sum is stored only strictly inside -32767..32767.
+  bool offsetSecond(int delta);
   // Typed text: stored only when it is a whole number strictly inside the field's range
   // (p1..p3: -12700..12700, p4: -32767..32767, p5: -129..128); anything else leaves the value.
   bool typeValue(ModifierField field, std::string_view text);

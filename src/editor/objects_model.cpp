@@ -215,9 +215,7 @@ bool ObjectsModel::chooseMaterial(int slot) {
 
 bool ObjectsModel::cycleNormalMode() {
   SceneObject changed = object();
-  changed.normalMode = static_cast<std::uint8_t>(changed.normalMode >= kNormalModeCount - 1
-                                                     ? 0
-                                                     : changed.normalMode + 1);
+  changed.normalMode = nextNormalMode(changed.normalMode);
   return storeObject(changed);
 }
 

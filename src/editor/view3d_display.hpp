@@ -9,7 +9,18 @@ namespace tess {
 
 class EditorSession;
 
-// The 3D view's display state: its heading, its view mode and the title that reports them. The
+// The display switches the view's keys flip and every frame reads.
+struct View3dToggles {
+  bool animationFrozen = false;  // "A"
+  bool groupOnly = false;        // "H"
+  bool orthographic = false;     // "P"
+  bool guidesHidden = false;     // "Q"
+  bool wireframe = false;        // "W"
+  int gridMode = 0;              // "G": 0 none, 1, 2, 3
+};
+
+// The 3D view's display state: its heading, its view mode, its display switches and the title
+// that reports them. The
 // title's form is chosen by the last action that set it; its numbers are always the current
 // ones.
 class View3dDisplay {
@@ -34,6 +45,9 @@ class View3dDisplay {
   // Normal, up view, bottom view, normal, ...; the title names the mode.
   void cycleViewMode();
 
+  View3dToggles& toggles() { return toggles_; }
+  const View3dToggles& toggles() const { return toggles_; }
+
   void setTitleForm(TitleForm form) { form_ = form; }
   std::string title() const;
 
@@ -47,6 +61,7 @@ class View3dDisplay {
   double viewAngle_ = 0;
   ViewMode viewMode_ = ViewMode::Normal;
   TitleForm form_ = TitleForm::Start;
+  View3dToggles toggles_;
 };
 
 }  // namespace tess

@@ -243,12 +243,17 @@ bool nextObject(Project& project) {
   return stepCurrentObject(project, activeScene(project).currentObject + 1);
 }
 
-void applyTextureMaterialAutofocus(Project& project) {
+bool showMaterialAndTexture(Project& project) {
   SceneStore& store = project.scenes;
-  if (!store.textureMaterialAutofocus || !hasCurrentObject(store.activeScene())) return;
+  if (!hasCurrentObject(store.activeScene())) return false;
   const SceneObject& o = store.activeObject();
   if (o.material < kMaterialCount) store.currentMaterial = o.material;
   if (project.textures.current != o.texture) selectTexture(project.textures, o.texture);
+  return true;
+}
+
+void applyTextureMaterialAutofocus(Project& project) {
+  if (project.scenes.textureMaterialAutofocus) showMaterialAndTexture(project);
 }
 
 bool applyPosition(Project& project, int x, int y, int z) {

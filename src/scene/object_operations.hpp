@@ -47,8 +47,10 @@ bool toGlobalCoordinates(Project& project);
 bool previousObject(Project& project);
 bool nextObject(Project& project);
 
-// With textureMaterialAutofocus on: the current object's material becomes currentMaterial and its
-// texture the current texture.
+// The current object's material becomes currentMaterial and its texture the current texture;
+// false without a current object.
+bool showMaterialAndTexture(Project& project);
+// The same while textureMaterialAutofocus is on.
 void applyTextureMaterialAutofocus(Project& project);
 
 // The objects window's edits, stored with the field's width (16-bit fields keep the low 16 bits,

@@ -4,6 +4,7 @@
 // the names the objects window lists, blend modes, normal modes and clone types.
 
 #include <array>
+#include <cstdint>
 #include <string_view>
 
 namespace tess {
@@ -39,6 +40,11 @@ inline constexpr int kObjectTypeCount = 22;
 inline constexpr int kBlendModeCount = 7;
 inline constexpr int kNormalModeCount = 6;
 inline constexpr int kCloneTypeCount = 13;
+
+// "normal": the next normal mode, from the last back to 0.
+inline constexpr std::uint8_t nextNormalMode(std::uint8_t mode) {
+  return mode >= kNormalModeCount - 1 ? 0 : static_cast<std::uint8_t>(mode + 1);
+}
 inline constexpr int kCloneTypeGroup = 6;  // clones keep their own records
 
 // Captions of the "Create object" menu entries, by type code.

@@ -223,6 +223,11 @@ void ModifiersWindow::openGroupMenu(ModifierGroup group) {
   modifierGroupMenu(*menu_, group)->popup(button->mapToGlobal(QPoint(button->width(), 0)));
 }
 
+QMenu* ModifiersWindow::popupMenu() const {
+  if (model_.groupMode() == 0) return menu_;
+  return modifierGroupMenu(*menu_, static_cast<ModifierGroup>(model_.groupMode() - 1));
+}
+
 void ModifiersWindow::contextMenuEvent(QContextMenuEvent* event) {
   if (model_.groupMode() > 0) openGroupMenu(static_cast<ModifierGroup>(model_.groupMode() - 1));
   event->accept();

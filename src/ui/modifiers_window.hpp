@@ -28,6 +28,8 @@ class ModifiersWindow : public ToolWindowContent {
   const ModifiersModel& model() const { return model_; }
   // The pop-up "modifers" the group buttons and a right click open parts of.
   QMenu* modifierMenu() const { return menu_; }
+  // What the 3D view's right click opens: the chosen group's sub-menu, or the whole menu.
+  QMenu* popupMenu() const;
 
  protected:
   void contextMenuEvent(QContextMenuEvent* event) override;

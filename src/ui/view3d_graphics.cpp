@@ -28,6 +28,18 @@ void View3dGraphics::renderFrame(std::uint64_t milliseconds) {
   picture_ = device_->readBackBuffer().data();
 }
 
+void View3dGraphics::showDisplay(const View3dDisplay& display) {
+  gl::RenderSwitches& switches = renderer_->switches;
+  const View3dToggles& toggles = display.toggles();
+  switches.viewMode = display.viewMode();
+  switches.animationFrozen = toggles.animationFrozen;
+  switches.groupOnly = toggles.groupOnly;
+  switches.orthographic = toggles.orthographic;
+  switches.guidesHidden = toggles.guidesHidden;
+  switches.wireframe = toggles.wireframe;
+  switches.gridMode = toggles.gridMode;
+}
+
 void View3dGraphics::textureChanged() {
   images_.capture(project_.textures);
   device_->UploadEditedTexture(project_.textures);

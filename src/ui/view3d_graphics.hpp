@@ -9,6 +9,7 @@
 #include "engine/gl/frame_renderer.hpp"
 #include "engine/gl/headless_context.hpp"
 #include "engine/gl/render_device.hpp"
+#include "editor/view3d_display.hpp"
 #include "engine/texture_images.hpp"
 #include "scene/project.hpp"
 
@@ -32,6 +33,8 @@ class View3dGraphics {
   // a playing timeline first); the picture is then in picture(): width x height pixels of blue,
   // green, red, alpha bytes, row 0 at the top.
   void renderFrame(std::uint64_t milliseconds);
+  // The view mode and display switches the next frames draw with.
+  void showDisplay(const View3dDisplay& display);
   const std::uint8_t* picture() const { return picture_; }
   int width() const { return device_->width(); }
   int height() const { return device_->height(); }

@@ -15,6 +15,7 @@
 #include "test_folder.hpp"
 #include "ui/mdi_window.hpp"
 #include "ui/texture_view_window.hpp"
+#include "ui/view3d_window.hpp"
 
 namespace tess {
 
@@ -246,6 +247,27 @@ class MainWindowTest : public QObject {
     QCOMPARE(int(window.layout().schemeNumber), 3);
     QTest::keyClick(view, Qt::Key_9);  // a 32-pixel texture
     QCOMPARE(window.window(ToolWindow::TextureView)->size(), QSize(52, 92));
+  }
+
+  void view3dKeysReachItsControllerAndTitle() {
+    MainWindow& window = started();
+    View3dWindow* view = window.view3d();
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_3);
+    QCOMPARE(view->windowTitle(), QString("3d view | angle xz: 180"));
+    QCOMPARE(view->accessibleName(), view->windowTitle());
+    QCOMPARE(window.window(ToolWindow::View3d)->windowTitle(), view->windowTitle());
+
+    // Tab and Ctrl+Tab step the current modifier's type: neither a scheme nor a window switch.
+    SceneStore& scenes = window.project().scenes;
+    scenes.activeModifiers().count = 1;
+    scenes.currentModifier = 0;
+    QTest::keyClick(view, Qt::Key_Tab);
+    QTest::keyClick(view, Qt::Key_Tab);
+    QTest::keyClick(view, Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(int(scenes.activeModifiers().entries[0].code), 1);
+    QCOMPARE(int(window.layout().schemeNumber), 0);
+    QVERIFY(view->hasFocus());
   }
 
   void savedSchemeRestoresPlacesSizesAndShownWindows() {
