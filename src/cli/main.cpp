@@ -13,6 +13,7 @@
 #include "cli/timeline_command.hpp"
 #ifdef TESSARINE_WITH_GL
 #include "cli/render_command.hpp"
+#include "cli/video_command.hpp"
 #endif
 
 namespace {
@@ -26,6 +27,8 @@ constexpr std::string_view kUsage =
     "  timeline IN.tsc --at MS [--step MS]\n"
 #ifdef TESSARINE_WITH_GL
     "  render IN.tsc [--scene S] [--camera C] [--size WxH] [--time T] [--at MS] --png OUT\n"
+    "  video IN.tsc (--out FILE.mp4|.mkv|.webm | --png-dir DIR) [--size WxH] [--fps N] [--from MS]\n"
+    "        [--to MS] [--crf Q]\n"
 #endif
     "exit status: 0 success, 1 bad input, 2 usage\n";
 
@@ -46,6 +49,7 @@ int main(int argc, char** argv) {
   if (command == "timeline") return tess::cli::runTimelineCommand(args, std::cout, std::cerr);
 #ifdef TESSARINE_WITH_GL
   if (command == "render") return tess::cli::runRenderCommand(args, std::cout, std::cerr);
+  if (command == "video") return tess::cli::runVideoCommand(args, std::cout, std::cerr);
 #endif
   std::cerr << "tessarine-cli: unknown command '" << command << "'\n" << kUsage;
   return tess::cli::kExitUsage;

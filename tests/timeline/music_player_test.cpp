@@ -30,8 +30,27 @@ bool hasSound(const std::string& bytes, std::size_t from = 0) {
                      bytes.end(), [](char c) { return c != 0; });
 }
 
+// SDL's disk driver writes what is played to `played`, in real time.
+void useDiskDriver(const fs::path& played) {
+  ::setenv("SDL_AUDIODRIVER", "disk", 1);
+  ::setenv("SDL_DISKAUDIOFILE", played.c_str(), 1);
+  ::unsetenv("SDL_DISKAUDIODELAY");
+}
+
 void wait(int ms) {
   std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+// Whether the output soon writes a stretch of silence. A buffer mixed just before a stop or a
+// pause may still arrive, so this looks (within a generous limit) for newly written silence.
+bool silenceFollows(const fs::path& played) {
+  for (int tries = 0; tries < 50; ++tries) {
+    const std::size_t from = fileBytes(played).size();
+    wait(100);
+    const std::string later = fileBytes(played);
+    if (later.size() > from && !hasSound(later, from)) return true;
+  }
+  return false;
 }
 
 TEST(MusicPlayerTest, AModulePlaysThroughTheDiskDriverAndStopEndsIt) {
@@ -39,9 +58,7 @@ TEST(MusicPlayerTest, AModulePlaysThroughTheDiskDriverAndStopEndsIt) {
   const fs::path played = folder.path() / "played.raw";
   const fs::path module = folder.path() / "tune.mod";
   ASSERT_TRUE(writeFileAtomically(module, squareWaveModule()).ok());
-  ::setenv("SDL_AUDIODRIVER", "disk", 1);
-  ::setenv("SDL_DISKAUDIOFILE", played.c_str(), 1);
-  ::unsetenv("SDL_DISKAUDIODELAY");  // real time
+  useDiskDriver(played);
 
   std::ostringstream diagnostics;
   MusicPlayer music(diagnostics);
@@ -57,17 +74,33 @@ TEST(MusicPlayerTest, AModulePlaysThroughTheDiskDriverAndStopEndsIt) {
   EXPECT_FALSE(timeline->playing);
   EXPECT_FALSE(music.playing());
   EXPECT_FALSE(music.loaded());
-  // The device goes on with silence; a buffer mixed just before the stop may still arrive, so
-  // look (within a generous limit) for a stretch of newly written silence.
-  bool silenceFollows = false;
-  for (int tries = 0; tries < 50 && !silenceFollows; ++tries) {
-    const std::size_t from = fileBytes(played).size();
-    wait(100);
-    const std::string later = fileBytes(played);
-    silenceFollows = later.size() > from && !hasSound(later, from);
-  }
-  EXPECT_TRUE(silenceFollows);
+  // The device goes on with silence.
+  EXPECT_TRUE(silenceFollows(played));
   EXPECT_EQ(diagnostics.str(), "");
+}
+
+TEST(MusicPlayerTest, APausedModuleSoundsSilenceAndItsHeardTimeStandsStill) {
+  TestFolder folder;
+  const fs::path played = folder.path() / "played.raw";
+  const fs::path module = folder.path() / "tune.mod";
+  ASSERT_TRUE(writeFileAtomically(module, squareWaveModule()).ok());
+  useDiskDriver(played);
+
+  std::ostringstream diagnostics;
+  MusicPlayer music(diagnostics);
+  ASSERT_TRUE(music.load(module).ok());
+  EXPECT_NEAR(music.durationSeconds(), 7.7, 0.1);
+  music.play();
+  for (int tries = 0; tries < 150 && !hasSound(fileBytes(played)); ++tries) wait(20);
+  music.setPaused(true);
+  const auto heard = music.heardSeconds();
+  ASSERT_TRUE(heard);
+  EXPECT_TRUE(silenceFollows(played));
+  EXPECT_EQ(music.heardSeconds(), heard);
+  EXPECT_TRUE(music.playing());
+  music.setPaused(false);
+  for (int tries = 0; tries < 150 && music.heardSeconds() == heard; ++tries) wait(20);
+  EXPECT_GT(*music.heardSeconds(), *heard);
 }
 
 TEST(MusicPlayerTest, AMissingOrUnreadableModuleLeavesThePlaybackWithoutMusicAndSaysWhy) {
