@@ -4,6 +4,7 @@ extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
 #include <libavutil/channel_layout.h>
+#include <libavutil/log.h>
 #include <libavutil/opt.h>
 #include <libswresample/swresample.h>
 #include <libswscale/swscale.h>
@@ -72,6 +73,7 @@ Status VideoEncoder::failure(const std::string& what, int error) const {
 
 std::unique_ptr<VideoEncoder> VideoEncoder::open(const std::filesystem::path& file,
                                                  const VideoFormat& format, Status& status) {
+  av_log_set_level(AV_LOG_QUIET);  // failures come back as statuses, in one line
   std::unique_ptr<VideoEncoder> encoder(new VideoEncoder(file, format));
   status = encoder->openStreams();
   if (!status.ok()) return nullptr;
@@ -171,6 +173,8 @@ Status VideoEncoder::send(AVCodecContext* codec, AVStream* stream, const AVFrame
     error = avcodec_receive_packet(codec, packet_);
     if (error == AVERROR(EAGAIN) || error == AVERROR_EOF) return Status::success();
     if (error < 0) return failure("encoding failed", error);
+    // Every picture lasts one frame; a container told nothing (MP4) would cut the last one off.
+    if (codec == video_ && packet_->duration == 0) packet_->duration = 1;
     av_packet_rescale_ts(packet_, codec->time_base, stream->time_base);
     packet_->stream_index = stream->index;
     error = av_interleaved_write_frame(output_, packet_);  // takes the packet's data

@@ -27,15 +27,28 @@ std::unique_ptr<PlayerWindow> PlayerWindow::open(const std::string& title,
     return nullptr;
   }
   window->initialised_ = true;
+  // SDL falls back on drivers that show nothing when there is no display.
+  const std::string driver = SDL_GetCurrentVideoDriver();
+  if (driver == "offscreen" || driver == "dummy" || driver == "evdev") {
+    error = "no display (only SDL's " + driver + " video driver)";
+    return nullptr;
+  }
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 3);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_CORE);
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
   SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 0);  // the renderer draws into its own buffers
-  const Uint32 flags =
-      SDL_WINDOW_OPENGL | SDL_WINDOW_ALLOW_HIGHDPI | (size ? 0 : SDL_WINDOW_FULLSCREEN_DESKTOP);
+  Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_ALLOW_HIGHDPI;
+  FrameSize area = size.value_or(FrameSize{640, 480});
+  SDL_DisplayMode desktop{};
+  if (!size) {
+    // Desktop-sized and borderless as well, for window managers (or none) that ignore the
+    // full-screen request.
+    flags |= SDL_WINDOW_FULLSCREEN_DESKTOP | SDL_WINDOW_BORDERLESS;
+    if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) area = {desktop.w, desktop.h};
+  }
   window->window_ = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
-                                     size ? size->width : 640, size ? size->height : 480, flags);
+                                     area.width, area.height, flags);
   if (window->window_ == nullptr) {
     error = std::string("no OpenGL 3.3 window (") + SDL_GetError() + ")";
     return nullptr;

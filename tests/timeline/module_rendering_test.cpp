@@ -28,8 +28,9 @@ TEST(ModuleRendering, RendersTheModuleOnceThenSilence) {
   std::vector<float> sound(2 * 48000, 1.0f);
   music.render(48000, 48000, sound.data());
   EXPECT_FALSE(silent(sound));
-  // Past its end (in one call that crosses it) the module gives silence, never stale samples.
-  const auto rest = static_cast<std::size_t>(seconds * 48000) - 48000 + 100;
+  // Past its end (in one call that crosses it, with the last notes' tails) the module gives
+  // silence, never stale samples.
+  const auto rest = static_cast<std::size_t>(seconds * 48000);
   std::vector<float> end(2 * rest, 1.0f);
   music.render(48000, rest, end.data());
   EXPECT_TRUE(std::all_of(end.end() - 200, end.end(), [](float s) { return s == 0; }));
