@@ -195,6 +195,10 @@ int runVideoCommand(const std::vector<std::string>& args, std::ostream&, std::os
   ProgressLine progress(err, terminal, clock, kProgressDelay, kProgressInterval);
   ExportTimes times;
   const auto start = std::chrono::steady_clock::now();
+  std::int64_t done = 0;
+  auto progressText = [&] {
+    return "'" + target + "': " + exportProgressText(done, span.count(), secondsSince(start));
+  };
   if (music.loaded()) skipMusic(music, sampleAt(span.first, span.fps, kSampleRate));
   show->start();
   for (std::int64_t k = 0; k < span.end && interrupt.signal() == 0; ++k) {
@@ -216,11 +220,10 @@ int runVideoCommand(const std::vector<std::string>& args, std::ostream&, std::os
     frame->sound.resize(music.loaded() ? 2 * static_cast<std::size_t>(samples) : 0);
     if (music.loaded()) music.render(kSampleRate, static_cast<std::size_t>(samples), frame->sound.data());
     pipeline.submit(frame);
-    progress.update([&] {
-      return "'" + target + "': " + exportProgressText(k + 1 - span.first, span.count(), secondsSince(start));
-    });
+    ++done;
+    progress.update(progressText);
   }
-  progress.finish();
+  progress.conclude(progressText);
   if (const int signal = interrupt.signal(); signal != 0) {
     err << "'" << target << "': interrupted" << (pictures ? "" : "; the partly written video was removed")
         << "\n";

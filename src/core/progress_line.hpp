@@ -26,6 +26,12 @@ class ProgressLine {
   }
   // Ends the line on a terminal once something was shown.
   void finish();
+  // Once something was shown: shows the final text (whatever the interval) and ends the line.
+  template <class Text>
+  void conclude(Text text) {
+    if (shown_) show(text());
+    finish();
+  }
 
  private:
   void show(const std::string& text);

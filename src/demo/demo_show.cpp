@@ -43,6 +43,10 @@ std::unique_ptr<DemoShow> DemoShow::open(const std::filesystem::path& pack, gl::
   SteadyClock clock;
   ProgressLine progress(err, terminal, clock, kQuietLoad, kProgressInterval);
   int done = 0, total = -1;
+  auto text = [&] {
+    return "'" + pack.string() + "': regenerating textures, " + std::to_string(done) + " of " +
+           std::to_string(total);
+  };
   PackLoadOptions options;
   options.afterTexture = [&](int) {
     TextureStore& textures = show->session_.textures();
@@ -50,13 +54,10 @@ std::unique_ptr<DemoShow> DemoShow::open(const std::filesystem::path& pack, gl::
     device.UploadEditedTexture(textures);
     if (total < 0) total = texturesToRegenerate(textures);
     ++done;
-    progress.update([&] {
-      return "'" + pack.string() + "': regenerating textures, " + std::to_string(done) + " of " +
-             std::to_string(total);
-    });
+      progress.update(text);
   };
   PackLoad load = loadPack(show->session_.project(), pack, options);
-  progress.finish();
+  progress.conclude(text);
   for (const std::string& notice : load.notices) err << "'" << pack.string() << "': " << notice << "\n";
   status = load.status;
   if (!status.ok()) return nullptr;

@@ -57,11 +57,11 @@ TEST(ProgressLine, RewritesOneLineOnATerminal) {
   ProgressLine line(out, true, clock, 0, 0);
   line.update([] { return std::string("long text"); });
   line.update([] { return std::string("short"); });
-  line.finish();
-  EXPECT_EQ(out.str(), "\rlong text\rshort    \n");
+  line.conclude([] { return std::string("done"); });
+  EXPECT_EQ(out.str(), "\rlong text\rshort    \rdone \n");
   std::ostringstream quiet;
-  ProgressLine unused(quiet, true, clock, 100, 0);
-  unused.finish();  // nothing shown, no line to end
+  ProgressLine unused(quiet, true, clock, 100, 1000);
+  unused.conclude([] { return std::string("done"); });  // nothing was shown: nothing to end
   EXPECT_EQ(quiet.str(), "");
 }
 

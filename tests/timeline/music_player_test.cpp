@@ -30,12 +30,19 @@ bool hasSound(const std::string& bytes, std::size_t from = 0) {
                      bytes.end(), [](char c) { return c != 0; });
 }
 
-// SDL's disk driver writes what is played to `played`, in real time.
-void useDiskDriver(const fs::path& played) {
-  ::setenv("SDL_AUDIODRIVER", "disk", 1);
-  ::setenv("SDL_DISKAUDIOFILE", played.c_str(), 1);
-  ::unsetenv("SDL_DISKAUDIODELAY");
-}
+// A module to play and SDL's disk driver, which writes what is played to `played` in real time.
+struct DiskOutput {
+  DiskOutput() {
+    EXPECT_TRUE(writeFileAtomically(module, squareWaveModule()).ok());
+    ::setenv("SDL_AUDIODRIVER", "disk", 1);
+    ::setenv("SDL_DISKAUDIOFILE", played.c_str(), 1);
+    ::unsetenv("SDL_DISKAUDIODELAY");
+  }
+
+  TestFolder folder;
+  const fs::path played = folder.path() / "played.raw";
+  const fs::path module = folder.path() / "tune.mod";
+};
 
 void wait(int ms) {
   std::this_thread::sleep_for(std::chrono::milliseconds(ms));
@@ -54,11 +61,9 @@ bool silenceFollows(const fs::path& played) {
 }
 
 TEST(MusicPlayerTest, AModulePlaysThroughTheDiskDriverAndStopEndsIt) {
-  TestFolder folder;
-  const fs::path played = folder.path() / "played.raw";
-  const fs::path module = folder.path() / "tune.mod";
-  ASSERT_TRUE(writeFileAtomically(module, squareWaveModule()).ok());
-  useDiskDriver(played);
+  const DiskOutput disk;
+  const fs::path& played = disk.played;
+  const fs::path& module = disk.module;
 
   std::ostringstream diagnostics;
   MusicPlayer music(diagnostics);
@@ -80,11 +85,9 @@ TEST(MusicPlayerTest, AModulePlaysThroughTheDiskDriverAndStopEndsIt) {
 }
 
 TEST(MusicPlayerTest, APausedModuleSoundsSilenceAndItsHeardTimeStandsStill) {
-  TestFolder folder;
-  const fs::path played = folder.path() / "played.raw";
-  const fs::path module = folder.path() / "tune.mod";
-  ASSERT_TRUE(writeFileAtomically(module, squareWaveModule()).ok());
-  useDiskDriver(played);
+  const DiskOutput disk;
+  const fs::path& played = disk.played;
+  const fs::path& module = disk.module;
 
   std::ostringstream diagnostics;
   MusicPlayer music(diagnostics);
