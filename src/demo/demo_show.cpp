@@ -75,6 +75,14 @@ std::filesystem::path DemoShow::musicPath() {
 
 void DemoShow::start() { startPlayback(session_.timeline(), session_.scenes(), 0, 0); }
 
+void DemoShow::rewind() {
+  SceneStore& scenes = session_.scenes();
+  stopPlayback(session_.timeline(), scenes);
+  session_.timeline().speed = kInitialSpeed;
+  scenes.currentCamera = 0;
+  scenes.liveCamera = scenes.cameras[0];
+}
+
 void DemoShow::advanceTo(double milliseconds) {
   EvaluateTimeline(session_.timeline(), session_.scenes(), session_.tracker(), milliseconds);
 }

@@ -37,6 +37,10 @@ class DemoShow {
   double length(double musicSeconds);
   // Starts the timeline from row 0 at show time 0, as "play with music" does (without the music).
   void start();
+  // Back to the state the show starts from, as the pack loaded: playback stopped (what it changed
+  // given back), the initial row speed and camera slot 0 live, so that a show played again
+  // repeats exactly.
+  void rewind();
   // Evaluates the playing timeline at show time `milliseconds`, as every frame starts.
   void advanceTo(double milliseconds);
   // The current scene through the live camera, with modifiers at `milliseconds` of the show.

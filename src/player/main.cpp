@@ -66,6 +66,7 @@ class Player {
 
  private:
   void start() {
+    show_.rewind();
     playMusic();
     origin_ = clock_.milliseconds();
     playback_.start(0);
