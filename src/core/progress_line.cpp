@@ -16,6 +16,7 @@ bool ProgressLine::due() {
 
 void ProgressLine::show(const std::string& text) {
   shown_ = true;
+  lastText_ = text;
   if (!terminal_) {
     out_ << text << "\n" << std::flush;
     return;
@@ -29,6 +30,7 @@ void ProgressLine::show(const std::string& text) {
 void ProgressLine::finish() {
   if (terminal_ && shown_) out_ << "\n" << std::flush;
   shown_ = false;
+  lastText_.clear();
   width_ = 0;
 }
 

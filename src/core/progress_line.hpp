@@ -26,10 +26,12 @@ class ProgressLine {
   }
   // Ends the line on a terminal once something was shown.
   void finish();
-  // Once something was shown: shows the final text (whatever the interval) and ends the line.
+  // Once something was shown: shows the final text (whatever the interval, unless it was the
+  // last one shown) and ends the line.
   template <class Text>
   void conclude(Text text) {
-    if (shown_) show(text());
+    if (shown_)
+      if (std::string last = text(); last != lastText_) show(last);
     finish();
   }
 
@@ -44,6 +46,7 @@ class ProgressLine {
   double interval_;
   double lastShown_ = 0;
   bool shown_ = false;
+  std::string lastText_;
   std::size_t width_ = 0;  // of the line on the terminal
 };
 

@@ -47,7 +47,7 @@ TEST(ProgressLine, StaysQuietForShortWorkThenUpdatesAtMostOncePerInterval) {
   update();
   clock.advance(1);
   update();
-  line.finish();
+  line.conclude([&] { return "step " + std::to_string(built); });  // already shown
   EXPECT_EQ(out.str(), "step 1\nstep 2\n");
 }
 
