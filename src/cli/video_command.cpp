@@ -4,9 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
-#include <csignal>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <memory>
 #include <string_view>
@@ -14,6 +12,8 @@
 #include "cli/arguments.hpp"
 #include "cli/export_report.hpp"
 #include "cli/frame_pipeline.hpp"
+#include "cli/interruption_guard.hpp"
+#include "cli/partial_file.hpp"
 #include "cli/png_sequence.hpp"
 #include "cli/video_request.hpp"
 #include "core/progress_line.hpp"
@@ -32,79 +32,6 @@ constexpr std::string_view kUsage =
 constexpr int kSampleRate = 48000;
 constexpr double kProgressDelay = 500;     // ms before the first progress line
 constexpr double kProgressInterval = 250;  // ms between progress lines
-
-volatile std::sig_atomic_t interruption = 0;
-
-void noteInterruption(int signal) { interruption = signal; }
-
-// SIGINT and SIGTERM stop the export between two frames instead of ending the process, so that
-// a partly written video can be removed; the previous handlers come back afterwards.
-class InterruptionGuard {
- public:
-  InterruptionGuard() {
-    interruption = 0;
-    struct sigaction action {};
-    action.sa_handler = noteInterruption;
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &previousInt_);
-    sigaction(SIGTERM, &action, &previousTerm_);
-  }
-  ~InterruptionGuard() {
-    sigaction(SIGINT, &previousInt_, nullptr);
-    sigaction(SIGTERM, &previousTerm_, nullptr);
-  }
-  InterruptionGuard(const InterruptionGuard&) = delete;
-  InterruptionGuard& operator=(const InterruptionGuard&) = delete;
-
-  int signal() const { return interruption; }
-
- private:
-  struct sigaction previousInt_ {};
-  struct sigaction previousTerm_ {};
-};
-
-// The video is written beside its destination under a temporary name and renamed over it only
-// when complete: a failed or interrupted export leaves nothing half written, and a file that was
-// there before stays until the new one is whole.
-class PartialFile {
- public:
-  explicit PartialFile(std::filesystem::path destination)
-      : destination_(std::move(destination)), path_(destination_.string() + ".part") {}
-  ~PartialFile() {
-    std::error_code ignored;
-    if (created_) std::filesystem::remove(path_, ignored);
-  }
-  PartialFile(const PartialFile&) = delete;
-  PartialFile& operator=(const PartialFile&) = delete;
-
-  const std::filesystem::path& path() const { return path_; }
-
-  // Creates the temporary file, so that an unwritable destination is known before any work.
-  Status create() {
-    if (std::filesystem::is_directory(destination_))
-      return Status::failure("'" + destination_.string() + "': is a folder");
-    std::ofstream probe(path_, std::ios::binary | std::ios::trunc);
-    if (!probe) return Status::failure("'" + destination_.string() + "': cannot be written (" +
-                                       std::strerror(errno) + ")");
-    created_ = true;
-    return Status::success();
-  }
-
-  Status commit() {
-    std::error_code error;
-    std::filesystem::rename(path_, destination_, error);
-    if (error)
-      return Status::failure("'" + destination_.string() + "': cannot be written (" +
-                             error.message() + ")");
-    created_ = false;
-    return Status::success();
-  }
-
- private:
-  std::filesystem::path destination_;
-  std::filesystem::path path_;
-  bool created_ = false;
-};
 
 Status preparePictureFolder(const std::filesystem::path& folder) {
   std::error_code error;
