@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and starts the editor on the example project.
+# Installs what is missing, builds everything (editor, player, command-line tool) and starts the
+# editor on the example project.
 # Arguments go to the editor in place of the example (for example another pack).
 set -euo pipefail
 cd "$(dirname "$0")"

@@ -11,6 +11,9 @@ packages=(
   libepoxy-dev libegl-dev libgl-dev libegl-mesa0 libgl1-mesa-dri
   qt6-base-dev xvfb xauth
   dpkg-dev file appstream
+  # the video export; libavcodec59 brings the libx264, libvpx and libopus encoders with it
+  libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev
+  xdotool
 )
 
 missing=()

@@ -9,12 +9,9 @@
 #include "cli/arguments.hpp"
 #include "cli/commands.hpp"
 #include "cli/png_file.hpp"
-#include "editor/editor_session.hpp"
-#include "engine/gl/frame_renderer.hpp"
+#include "core/frame_size.hpp"
+#include "demo/demo_show.hpp"
 #include "engine/gl/headless_context.hpp"
-#include "scene/pack_files.hpp"
-#include "timeline/playback.hpp"
-#include "timeline/timeline.hpp"
 
 namespace tess::cli {
 
@@ -40,23 +37,15 @@ std::optional<double> parseReal(const std::string& text) {
   return value;
 }
 
-bool parseSize(const std::string& text, int& width, int& height) {
-  const std::size_t x = text.find('x');
-  if (x == std::string::npos) return false;
-  const auto w = parseInteger(text.substr(0, x), 1, kMaxEdge);
-  const auto h = parseInteger(text.substr(x + 1), 1, kMaxEdge);
-  if (!w || !h) return false;
-  width = *w;
-  height = *h;
-  return true;
-}
-
 // The size and time options, which need no pack.
 std::optional<RenderRequest> readFrameOptions(const Arguments& arguments, std::string& message) {
   RenderRequest request;
-  if (const auto size = arguments.option("size");
-      size && !parseSize(*size, request.width, request.height))
-    return message = "--size must be WxH with edges 1.." + std::to_string(kMaxEdge), std::nullopt;
+  if (const auto text = arguments.option("size")) {
+    const auto size = parseFrameSize(*text, 1, kMaxEdge);
+    if (!size) return message = "--size must be WxH with edges 1.." + std::to_string(kMaxEdge), std::nullopt;
+    request.width = size->width;
+    request.height = size->height;
+  }
   const auto time = parseReal(arguments.option("time").value_or("0"));
   if (!time) return message = "--time must be a number", std::nullopt;
   request.time = *time;
@@ -107,24 +96,13 @@ int runRenderCommand(const std::vector<std::string>& args, std::ostream&, std::o
     return kExitBadInput;
   }
 
-  EditorSession loaded;
-  TextureImages images;
-  gl::FrameRenderer renderer(*device, loaded.scenes(), loaded.textures(), images);
-  renderer.switches.guidesHidden = true;
-  loaded.textures().sceneRenderer = &renderer;
-  PackLoadOptions options;
-  options.afterTexture = [&](int) {
-    images.capture(loaded.textures());
-    device->UploadEditedTexture(loaded.textures());
-  };
-  PackLoad load = loadPack(loaded.project(), input, options);
-  for (const std::string& notice : load.notices) err << "'" << input << "': " << notice << "\n";
-  if (!load.status.ok()) {
-    err << load.status.message << "\n";
+  Status opened;
+  const auto show = DemoShow::open(input, *device, err, false, opened);
+  if (!show) {
+    err << opened.message << "\n";
     return kExitBadInput;
   }
-  device->uploadAllTextures(loaded.textures(), images);  // render targets without commands too
-  SceneStore& scenes = loaded.scenes();
+  SceneStore& scenes = show->session().scenes();
   if (!readSelection(*arguments, scenes, *request, message)) {
     err << "'" << input << "': " << message << "\n";
     return kExitBadInput;
@@ -133,16 +111,14 @@ int runRenderCommand(const std::vector<std::string>& args, std::ostream&, std::o
   scenes.currentCamera = request->camera;
   scenes.liveCamera = scenes.cameras[request->camera];
   if (request->at) {
-    Timeline& timeline = loaded.timeline();
     // Played as "play with music" starts (row 0, time 0, no music), one frame every 16 ms; the
     // timeline is evaluated for the frame at MS too, which takes its modifier time from the clock.
-    startPlayback(timeline, scenes, 0, 0);
-    for (int now = 0; now + kFrameStep <= *request->at; now += kFrameStep)
-      EvaluateTimeline(timeline, scenes, loaded.tracker(), now);
-    EvaluateTimeline(timeline, scenes, loaded.tracker(), *request->at);
-    renderer.RenderFrame(static_cast<std::uint64_t>(*request->at), gl::currentView(scenes));
+    show->start();
+    for (int now = 0; now + kFrameStep <= *request->at; now += kFrameStep) show->advanceTo(now);
+    show->advanceTo(*request->at);
+    show->drawFrame(*request->at);
   } else {
-    renderer.renderFrameAtTime(request->time, gl::currentView(scenes));
+    show->renderer().renderFrameAtTime(request->time, gl::currentView(scenes));
   }
   const auto& picture = device->readBackBuffer();
   Status written = writePicturePng(*arguments->option("png"), picture.data(), request->width,

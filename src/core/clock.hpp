@@ -31,4 +31,26 @@ class ManualClock final : public Clock {
   double now_ = 0;
 };
 
+// A clock that stands still while paused: it reads the source's time minus every pause, so a
+// paused show resumes where it stopped.
+class PausableClock final : public Clock {
+ public:
+  explicit PausableClock(Clock& source) : source_(source) {}
+  double milliseconds() override { return (paused_ ? pausedAt_ : source_.milliseconds()) - pausedFor_; }
+  bool paused() const { return paused_; }
+  void setPaused(bool paused) {
+    if (paused == paused_) return;
+    const double now = source_.milliseconds();
+    if (paused) pausedAt_ = now;
+    else pausedFor_ += now - pausedAt_;
+    paused_ = paused;
+  }
+
+ private:
+  Clock& source_;
+  bool paused_ = false;
+  double pausedAt_ = 0;
+  double pausedFor_ = 0;
+};
+
 }  // namespace tess

@@ -33,9 +33,7 @@ Changes EditorSession::haltPlayback() {
 }
 
 std::filesystem::path EditorSession::musicPath() const {
-  const std::filesystem::path sound = tracker_.sound;
-  if (sound.empty() || sound.is_absolute() || packPath_.empty()) return sound;
-  return packPath_.parent_path() / sound;
+  return modulePathFor(tracker_.sound, packPath_);
 }
 
 void EditorSession::play(int fromRow) {

@@ -30,18 +30,40 @@ bool hasSound(const std::string& bytes, std::size_t from = 0) {
                      bytes.end(), [](char c) { return c != 0; });
 }
 
+// A module to play and SDL's disk driver, which writes what is played to `played` in real time.
+struct DiskOutput {
+  DiskOutput() {
+    EXPECT_TRUE(writeFileAtomically(module, squareWaveModule()).ok());
+    ::setenv("SDL_AUDIODRIVER", "disk", 1);
+    ::setenv("SDL_DISKAUDIOFILE", played.c_str(), 1);
+    ::unsetenv("SDL_DISKAUDIODELAY");
+  }
+
+  TestFolder folder;
+  const fs::path played = folder.path() / "played.raw";
+  const fs::path module = folder.path() / "tune.mod";
+};
+
 void wait(int ms) {
   std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 }
 
+// Whether the output soon writes a stretch of silence. A buffer mixed just before a stop or a
+// pause may still arrive, so this looks (within a generous limit) for newly written silence.
+bool silenceFollows(const fs::path& played) {
+  for (int tries = 0; tries < 50; ++tries) {
+    const std::size_t from = fileBytes(played).size();
+    wait(100);
+    const std::string later = fileBytes(played);
+    if (later.size() > from && !hasSound(later, from)) return true;
+  }
+  return false;
+}
+
 TEST(MusicPlayerTest, AModulePlaysThroughTheDiskDriverAndStopEndsIt) {
-  TestFolder folder;
-  const fs::path played = folder.path() / "played.raw";
-  const fs::path module = folder.path() / "tune.mod";
-  ASSERT_TRUE(writeFileAtomically(module, squareWaveModule()).ok());
-  ::setenv("SDL_AUDIODRIVER", "disk", 1);
-  ::setenv("SDL_DISKAUDIOFILE", played.c_str(), 1);
-  ::unsetenv("SDL_DISKAUDIODELAY");  // real time
+  const DiskOutput disk;
+  const fs::path& played = disk.played;
+  const fs::path& module = disk.module;
 
   std::ostringstream diagnostics;
   MusicPlayer music(diagnostics);
@@ -57,17 +79,31 @@ TEST(MusicPlayerTest, AModulePlaysThroughTheDiskDriverAndStopEndsIt) {
   EXPECT_FALSE(timeline->playing);
   EXPECT_FALSE(music.playing());
   EXPECT_FALSE(music.loaded());
-  // The device goes on with silence; a buffer mixed just before the stop may still arrive, so
-  // look (within a generous limit) for a stretch of newly written silence.
-  bool silenceFollows = false;
-  for (int tries = 0; tries < 50 && !silenceFollows; ++tries) {
-    const std::size_t from = fileBytes(played).size();
-    wait(100);
-    const std::string later = fileBytes(played);
-    silenceFollows = later.size() > from && !hasSound(later, from);
-  }
-  EXPECT_TRUE(silenceFollows);
+  // The device goes on with silence.
+  EXPECT_TRUE(silenceFollows(played));
   EXPECT_EQ(diagnostics.str(), "");
+}
+
+TEST(MusicPlayerTest, APausedModuleSoundsSilenceAndItsHeardTimeStandsStill) {
+  const DiskOutput disk;
+  const fs::path& played = disk.played;
+  const fs::path& module = disk.module;
+
+  std::ostringstream diagnostics;
+  MusicPlayer music(diagnostics);
+  ASSERT_TRUE(music.load(module).ok());
+  EXPECT_NEAR(music.durationSeconds(), 7.7, 0.1);
+  music.play();
+  for (int tries = 0; tries < 150 && !hasSound(fileBytes(played)); ++tries) wait(20);
+  music.setPaused(true);
+  const auto heard = music.heardSeconds();
+  ASSERT_TRUE(heard);
+  EXPECT_TRUE(silenceFollows(played));
+  EXPECT_EQ(music.heardSeconds(), heard);
+  EXPECT_TRUE(music.playing());
+  music.setPaused(false);
+  for (int tries = 0; tries < 150 && music.heardSeconds() == heard; ++tries) wait(20);
+  EXPECT_GT(*music.heardSeconds(), *heard);
 }
 
 TEST(MusicPlayerTest, AMissingOrUnreadableModuleLeavesThePlaybackWithoutMusicAndSaysWhy) {

@@ -146,6 +146,25 @@ bool RenderDevice::copyBackBufferTo(int slot) {
   return true;
 }
 
+void RenderDevice::presentToWindow(int width, int height) {
+  // Fitted into the window with its aspect kept; the back buffer's row 0 is the top of the
+  // picture, the window's the bottom.
+  const double scale = std::min(static_cast<double>(width) / width_,
+                                static_cast<double>(height) / height_);
+  const int w = static_cast<int>(width_ * scale), h = static_cast<int>(height_ * scale);
+  const int x = (width - w) / 2, y = (height - h) / 2;
+  glBindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
+  if (w != width || h != height) {
+    glViewport(0, 0, width, height);
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+    glViewport(0, 0, width_, height_);
+  }
+  glBindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer_);
+  glBlitFramebuffer(0, 0, width_, height_, x, y + h, x + w, y, GL_COLOR_BUFFER_BIT, GL_LINEAR);
+  glBindFramebuffer(GL_FRAMEBUFFER, framebuffer_);
+}
+
 void RenderDevice::clearDepth() {
   GLboolean writes = GL_TRUE;
   glGetBooleanv(GL_DEPTH_WRITEMASK, &writes);

@@ -54,6 +54,10 @@ class RenderDevice {
   // changed for an ordinary texture.
   bool copyBackBufferTo(int slot);
 
+  // The back buffer onto the default framebuffer of the current context (a window of width x
+  // height), scaled to fit with black borders; the back buffer stays bound for drawing.
+  void presentToWindow(int width, int height);
+
   void clearDepth();
   void clearColour(std::uint32_t rgb);
 

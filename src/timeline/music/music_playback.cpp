@@ -2,6 +2,12 @@
 
 namespace tess {
 
+std::filesystem::path modulePathFor(const std::filesystem::path& sound,
+                                    const std::filesystem::path& pack) {
+  if (sound.empty() || sound.is_absolute() || pack.empty()) return sound;
+  return pack.parent_path() / sound;
+}
+
 Status playWithMusic(Timeline& timeline, const SceneStore& store,
                      const std::filesystem::path& module, MusicPlayer& music, double now) {
   startPlayback(timeline, store, 0, now);

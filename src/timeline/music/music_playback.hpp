@@ -11,6 +11,10 @@
 
 namespace tess {
 
+// The module file a pack's "sound" field names: a relative name is looked for beside the pack.
+std::filesystem::path modulePathFor(const std::filesystem::path& sound,
+                                    const std::filesystem::path& pack);
+
 // Playback from row 0 at now, then the module starts from its beginning; a module still playing
 // from an earlier start is stopped and freed first. Without a module path, or with a module that
 // does not load or an output that does not exist, the timeline plays without music and the

@@ -11,6 +11,8 @@
 #include <sstream>
 #include <string>
 
+#include "timeline/music/module_file.hpp"
+
 namespace tess {
 
 namespace {
@@ -67,13 +69,8 @@ MusicPlayer::~MusicPlayer() {
 
 Status MusicPlayer::load(const std::filesystem::path& path) {
   unload();
-  std::string data;
-  if (Status read = readWholeFile(path, data); !read.ok()) return read;
-  int error = 0;
-  openmpt_module* module = openmpt_module_create_from_memory2(
-      data.data(), data.size(), openmpt_log_func_silent, nullptr, openmpt_error_func_ignore,
-      nullptr, &error, nullptr, nullptr);
-  if (module == nullptr) return Status::failure("'" + path.string() + "': not a music module");
+  openmpt_module* module = nullptr;
+  if (Status opened = openModuleFile(path, module); !opened.ok()) return opened;
   DeviceLock lock(device_);
   module_ = module;
   return Status::success();
@@ -86,17 +83,29 @@ void MusicPlayer::play() {
   framesHanded_ = 0;
   framesBeforeFill_ = 0;
   lastFillAt_.reset();
+  paused_ = false;
   playing_ = true;
+}
+
+void MusicPlayer::setPaused(bool paused) {
+  DeviceLock lock(device_);
+  paused_ = paused;
 }
 
 std::optional<double> MusicPlayer::heardSeconds() const {
   DeviceLock lock(device_);
   if (!playing_) return std::nullopt;
   if (!lastFillAt_) return 0.0;  // the output has not taken the first buffer yet
+  if (paused_) return static_cast<double>(framesHanded_) / kFrequency;
   // The last buffer sounds from its hand-over on; the estimate never runs past its end.
   const double sinceFill = (steadyMilliseconds() - *lastFillAt_) / 1000;
   return std::min(static_cast<double>(framesBeforeFill_) / kFrequency + sinceFill,
                   static_cast<double>(framesHanded_) / kFrequency);
+}
+
+double MusicPlayer::durationSeconds() const {
+  DeviceLock lock(device_);
+  return module_ != nullptr ? openmpt_module_get_duration_seconds(module_) : 0;
 }
 
 double MusicPlayer::positionSeconds() const {
@@ -131,7 +140,7 @@ void MusicPlayer::fill(void* player, std::uint8_t* stream, int bytes) {
   auto& self = *static_cast<MusicPlayer*>(player);
   const std::size_t frames = static_cast<std::size_t>(bytes) / 4;
   std::size_t done = 0;
-  if (self.playing_) {
+  if (self.playing_ && !self.paused_) {
     done = openmpt_module_read_interleaved_stereo(self.module_, kFrequency, frames,
                                                   reinterpret_cast<std::int16_t*>(stream));
     self.framesBeforeFill_ = self.framesHanded_;

@@ -35,6 +35,8 @@ class MusicPlayer {
   // Starts the loaded module from its beginning, at once.
   void play();
   void stop();
+  // A paused module sounds silence and keeps its place; heardSeconds stands still meanwhile.
+  void setPaused(bool paused);
   // Stops and frees the loaded module.
   void unload();
 
@@ -46,6 +48,8 @@ class MusicPlayer {
   // While the module sounds: the seconds of it heard since play, counted in samples handed to the
   // output and running on smoothly between the output's buffers. Nothing once it stopped or ended.
   std::optional<double> heardSeconds() const;
+  // The loaded module's length as played once, in seconds (0 without one).
+  double durationSeconds() const;
   // Where libopenmpt stands in the loaded module, in seconds (0 without one).
   double positionSeconds() const;
 
@@ -60,6 +64,7 @@ class MusicPlayer {
   bool initialised_ = false;
   openmpt_module* module_ = nullptr;
   std::atomic<bool> playing_ = false;
+  bool paused_ = false;  // changed under the device's lock
   // Written by the output callback under the device's lock.
   std::int64_t framesHanded_ = 0;       // samples handed to the output since play
   std::int64_t framesBeforeFill_ = 0;   // ... before the last buffer
