@@ -12,6 +12,7 @@
 #include "core/version.hpp"
 #ifdef TESSARINE_WITH_GL
 #include "cli/render_command.hpp"
+#include "cli/video_command.hpp"
 #endif
 
 namespace tess::cli {
@@ -64,6 +65,18 @@ constexpr Command kCommands[] = {
      "  --at MS       play the timeline from row 0 and draw the frame at MS\n"
      "  --png OUT     the picture to write\n",
      runRenderCommand},
+    {"video",
+     "IN.tsc (--out FILE.mp4|.mkv|.webm | --png-dir DIR) [--size WxH] [--fps N] [--from MS] "
+     "[--to MS] [--crf Q]",
+     "Plays the timeline from row 0 with its music and encodes it headless, frame by frame.\n"
+     "  --out FILE     the video: H.264 in .mp4 or .mkv, VP9 and Opus in .webm (by extension)\n"
+     "  --png-dir DIR  write DIR/frame_000000.png... instead of a video (no sound)\n"
+     "  --size WxH     the picture size, 16..8192, even for H.264 (default 1280x720)\n"
+     "  --fps N        frames a second, 1..240 (default 60)\n"
+     "  --from MS      the first frame's time (default 0)\n"
+     "  --to MS        the end (default: the last non-empty row's end or the music's, if longer)\n"
+     "  --crf Q        the encoder's quality, 0..51 for H.264, 0..63 for VP9 (lower is better)\n",
+     runVideoCommand},
 #endif
 };
 

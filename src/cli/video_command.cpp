@@ -7,9 +7,9 @@
 #include <cstring>
 #include <iostream>
 #include <memory>
-#include <string_view>
 
 #include "cli/arguments.hpp"
+#include "cli/commands.hpp"
 #include "cli/export_report.hpp"
 #include "cli/frame_pipeline.hpp"
 #include "cli/interruption_guard.hpp"
@@ -26,9 +26,6 @@ namespace tess::cli {
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "usage: tessarine-cli video IN.tsc (--out FILE.mp4|.mkv|.webm | --png-dir DIR) [--size WxH] "
-    "[--fps N] [--from MS] [--to MS] [--crf Q]\n";
 constexpr int kSampleRate = 48000;
 constexpr double kProgressDelay = 500;     // ms before the first progress line
 constexpr double kProgressInterval = 250;  // ms between progress lines
@@ -59,7 +56,7 @@ int runVideoCommand(const std::vector<std::string>& args, std::ostream&, std::os
   std::string message;
   const auto request = readVideoRequest(args, message);
   if (!request) {
-    err << "tessarine-cli video: " << message << "\n" << kUsage;
+    err << "tessarine-cli video: " << message << "\n" << usageLine("video");
     return kExitUsage;
   }
   const VideoFormat& format = request->format;
