@@ -10,6 +10,7 @@ packages=(
   libsdl2-dev libopenmpt-dev python3
   libepoxy-dev libegl-dev libgl-dev libegl-mesa0 libgl1-mesa-dri
   qt6-base-dev xvfb xauth
+  clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,0 +1,39 @@
+#include "fuzz_project.hpp"
+#include "fuzz_target.hpp"
+#include "scene/scene_layer_file.hpp"
+
+namespace tess::fuzz {
+
+namespace {
+
+void expectSelectionInRange(const SceneStore& store) {
+  const Scene& scene = store.activeScene();
+  expect(scene.objectCount >= 0 && scene.objectCount <= kObjectSlots, "the object count fits");
+  expect(scene.currentObject >= 0 && scene.currentObject < kObjectSlots, "the current object is a slot");
+  const int modifiers = scene.modifiers[scene.currentObject].count;
+  expect(modifiers >= 0 && modifiers <= kModifierCapacity, "the modifier count fits");
+  expect(store.currentModifier >= -1 && store.currentModifier < modifiers, "the current modifier is in the list");
+}
+
+}  // namespace
+
+TESS_FUZZ_TARGET(scene_layer) {
+  static FuzzFiles files;
+  static FuzzProject project, again;
+  const std::string before = project.geometryText();
+  const std::filesystem::path file = files.write("input.tsl", input);
+  const Status loaded = loadSceneLayer(project.project, file);
+  if (!loaded.ok()) {
+    expectRefusal(loaded, file);
+    expect(project.geometryText() == before, "a refused scene layer leaves the scenes as they were");
+    return;
+  }
+  expectSelectionInRange(*project.scenes);
+  const std::string written = sceneLayerText(project.scenes->activeScene());
+  expect(loadSceneLayer(again.project, files.write("written.tsl", written)).ok(),
+         "a written scene layer reads again");
+  expect(sceneLayerText(again.scenes->activeScene()) == written,
+         "a written scene layer reads again to the same scene");
+}
+
+}  // namespace tess::fuzz
