@@ -16,6 +16,10 @@
 
 #include "core/file_io.hpp"
 
+#ifndef TESSARINE_LIBFUZZER
+#include <gtest/gtest.h>
+#endif
+
 namespace tess::fuzz {
 
 using TargetFunction = void (*)(std::string_view input);
@@ -29,7 +33,6 @@ using TargetFunction = void (*)(std::string_view input);
   }                                                                                      \
   static void fuzz_##name(std::string_view input)
 #else
-#include <gtest/gtest.h>
 // Runs target over the seed inputs and the kept findings of the target named name.
 void replayInputs(std::string_view name, TargetFunction target);
 #define TESS_FUZZ_TARGET(name)                                                   \

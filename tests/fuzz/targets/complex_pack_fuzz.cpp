@@ -1,6 +1,7 @@
 #include "fuzz_project.hpp"
 #include "fuzz_target.hpp"
 #include "scene/pack_files.hpp"
+#include "texture/texture_text.hpp"
 
 namespace tess::fuzz {
 

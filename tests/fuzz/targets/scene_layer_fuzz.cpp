@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "fuzz_project.hpp"
 #include "fuzz_target.hpp"
 #include "scene/scene_layer_file.hpp"
@@ -8,8 +10,7 @@ namespace {
 
 void expectSelectionInRange(const SceneStore& store) {
   const Scene& scene = store.activeScene();
-  expect(scene.objectCount >= 0 && scene.objectCount <= kObjectSlots, "the object count fits");
-  expect(scene.currentObject >= 0 && scene.currentObject < kObjectSlots, "the current object is a slot");
+  expect(scene.currentObject <= std::max(scene.objectCount - 1, 0), "the current object is in the scene");
   const int modifiers = scene.modifiers[scene.currentObject].count;
   expect(modifiers >= 0 && modifiers <= kModifierCapacity, "the modifier count fits");
   expect(store.currentModifier >= -1 && store.currentModifier < modifiers, "the current modifier is in the list");
