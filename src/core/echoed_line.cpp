@@ -11,7 +11,12 @@ namespace {
 std::size_t utf8Sequence(std::string_view text, std::size_t pos, char32_t& code) {
   const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[pos + i]); };
   const unsigned char lead = byte(0);
-  const std::size_t length = lead < 0x80 ? 1 : lead < 0xC0 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+  const std::size_t length = lead < 0x80   ? 1
+                             : lead < 0xC0 ? 0
+                             : lead < 0xE0 ? 2
+                             : lead < 0xF0 ? 3
+                             : lead < 0xF5 ? 4
+                                           : 0;
   if (length == 0 || pos + length > text.size()) return 0;
   code = length == 1 ? lead : lead & (0x7F >> length);
   for (std::size_t i = 1; i < length; ++i) {
@@ -42,10 +47,14 @@ std::string echoedLine(std::string_view line) {
       pos += 1;
       continue;
     }
-    if (code == '\\') out += "\\\\";
-    else if (code < 0x20 || code == 0x7F) appendEscape(out, "\\x%02x", static_cast<unsigned>(code));
-    else if (code >= 0x80 && code <= 0x9F) appendEscape(out, "\\u%04x", static_cast<unsigned>(code));
-    else out.append(line.substr(pos, length));
+    if (code == '\\')
+      out += "\\\\";
+    else if (code < 0x20 || code == 0x7F)
+      appendEscape(out, "\\x%02x", static_cast<unsigned>(code));
+    else if (code >= 0x80 && code <= 0x9F)
+      appendEscape(out, "\\u%04x", static_cast<unsigned>(code));
+    else
+      out.append(line.substr(pos, length));
     pos += length;
   }
   if (pos < line.size()) out += "...";

@@ -86,7 +86,8 @@ Status replaceFile(const std::filesystem::path& path, const std::filesystem::pat
   int fd = ::mkstemp(temporary.data());
   if (fd < 0) return systemFailure(path, "cannot save", errno);
 
-  bool written = writeAll(fd, data) && ::fchmod(fd, modeForReplacement(target)) == 0 && ::fsync(fd) == 0;
+  bool written =
+      writeAll(fd, data) && ::fchmod(fd, modeForReplacement(target)) == 0 && ::fsync(fd) == 0;
   int error = errno;
   if (::close(fd) != 0 && written) {
     written = false;
@@ -100,7 +101,8 @@ Status replaceFile(const std::filesystem::path& path, const std::filesystem::pat
     ::unlink(temporary.c_str());
     return systemFailure(path, "cannot save", error);
   }
-  if (int synced = syncFolder(folder); synced != 0) return systemFailure(path, "cannot save", synced);
+  if (int synced = syncFolder(folder); synced != 0)
+    return systemFailure(path, "cannot save", synced);
   return Status::success();
 }
 
@@ -140,7 +142,8 @@ Status readWholeFile(const std::filesystem::path& path, std::string& contents) {
 
 Status writeFileAtomically(const std::filesystem::path& path, std::string_view data) {
   std::filesystem::path target;
-  if (int error = followLinks(path, target); error != 0) return systemFailure(path, "cannot save", error);
+  if (int error = followLinks(path, target); error != 0)
+    return systemFailure(path, "cannot save", error);
   struct stat existing{};
   if (::stat(target.c_str(), &existing) == 0 && !S_ISREG(existing.st_mode)) {
     if (S_ISCHR(existing.st_mode) || S_ISBLK(existing.st_mode) || S_ISFIFO(existing.st_mode))

@@ -181,7 +181,8 @@ std::vector<std::string> unknownCommandWarnings(const std::vector<std::string>& 
   for (std::size_t i = 0; i < unknownLines.size() && i < kShownUnknownCommands; ++i)
     warnings.push_back("unknown command: " + unknownLines[i]);
   if (unknownLines.size() > kShownUnknownCommands)
-    warnings.push_back(std::to_string(unknownLines.size() - kShownUnknownCommands) + " more unknown commands");
+    warnings.push_back(std::to_string(unknownLines.size() - kShownUnknownCommands) +
+                       " more unknown commands");
   return warnings;
 }
 

@@ -22,7 +22,8 @@ int main(int argc, char** argv) {
     fs::create_directories(out / "corpus" / target);
     int n = 0;
     for (const std::string& seed : tess::fuzz::seedInputs(target)) {
-      const tess::Status written = tess::writeFileAtomically(seeds / ("seed-" + std::to_string(n++)), seed);
+      const tess::Status written =
+          tess::writeFileAtomically(seeds / ("seed-" + std::to_string(n++)), seed);
       if (!written.ok()) {
         std::fprintf(stderr, "%s\n", written.message.c_str());
         return 1;

@@ -25,19 +25,21 @@ namespace tess::fuzz {
 using TargetFunction = void (*)(std::string_view input);
 
 #ifdef TESSARINE_LIBFUZZER
-#define TESS_FUZZ_TARGET(name)                                                           \
-  static void fuzz_##name(std::string_view input);                                       \
-  extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {    \
-    fuzz_##name(std::string_view(reinterpret_cast<const char*>(data), size));            \
-    return 0;                                                                            \
-  }                                                                                      \
+#define TESS_FUZZ_TARGET(name)                                                        \
+  static void fuzz_##name(std::string_view input);                                    \
+  extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) { \
+    fuzz_##name(std::string_view(reinterpret_cast<const char*>(data), size));         \
+    return 0;                                                                         \
+  }                                                                                   \
   static void fuzz_##name(std::string_view input)
 #else
 // Runs target over the seed inputs and the kept findings of the target named name.
 void replayInputs(std::string_view name, TargetFunction target);
-#define TESS_FUZZ_TARGET(name)                                                   \
-  static void fuzz_##name(std::string_view input);                               \
-  TEST(FuzzReplay, name) { ::tess::fuzz::replayInputs(#name, fuzz_##name); }    \
+#define TESS_FUZZ_TARGET(name)                      \
+  static void fuzz_##name(std::string_view input);  \
+  TEST(FuzzReplay, name) {                          \
+    ::tess::fuzz::replayInputs(#name, fuzz_##name); \
+  }                                                 \
   static void fuzz_##name(std::string_view input)
 #endif
 

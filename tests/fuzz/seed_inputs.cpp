@@ -18,7 +18,8 @@ namespace tess::fuzz {
 
 namespace {
 
-const std::filesystem::path kExamples = std::filesystem::path(TESS_SOURCE_DIR) / "data" / "examples";
+const std::filesystem::path kExamples =
+    std::filesystem::path(TESS_SOURCE_DIR) / "data" / "examples";
 constexpr const char* kPacks[] = {"demo.tsc", "first_scenes.tsc"};
 constexpr const char* kTextures[] = {"dusk.ttx", "galaxy.ttx", "lava.ttx"};
 constexpr const char* kSampleLogs[] = {
@@ -35,7 +36,8 @@ std::string example(const char* name) {
 std::vector<PackContents> examplePacks() {
   std::vector<PackContents> packs;
   for (const char* name : kPacks)
-    if (PackContents contents; readPackText(example(name), contents).ok()) packs.push_back(std::move(contents));
+    if (PackContents contents; readPackText(example(name), contents).ok())
+      packs.push_back(std::move(contents));
   return packs;
 }
 

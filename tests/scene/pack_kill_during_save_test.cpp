@@ -26,14 +26,16 @@ void fillLargeProject(TestProject& p) {
     for (int i = 0; i < 20; ++i) {
       scene.objects[i].posX = static_cast<std::int16_t>(s * 100 + i);
       scene.modifiers[i].count = 64;
-      for (int k = 0; k < 64; ++k) scene.modifiers[i].entries[k] = modifier(s, i, k, -k, 1000 + k, k % 63);
+      for (int k = 0; k < 64; ++k)
+        scene.modifiers[i].entries[k] = modifier(s, i, k, -k, 1000 + k, k % 63);
     }
   }
 }
 
 // Saves project to target in a child process and kills the child after delay; returns whether
 // the child was still running (so the kill landed during the save).
-bool saveInChildAndKill(TestProject& project, const fs::path& target, std::chrono::microseconds delay) {
+bool saveInChildAndKill(TestProject& project, const fs::path& target,
+                        std::chrono::microseconds delay) {
   const pid_t child = ::fork();
   if (child == 0) _exit(savePack(project.project, target).ok() ? 0 : 1);
   std::this_thread::sleep_for(delay);
@@ -66,12 +68,15 @@ TEST(PackSaving, AKilledSaveLeavesTheOldOrTheNewProject) {
   std::uniform_int_distribution<std::int64_t> moment(0, saveTime.count() * 3 / 2);
   int killedDuringSave = 0;
   for (int round = 0; round < 50; ++round) {
-    killedDuringSave += saveInChildAndKill(large, target, std::chrono::microseconds(moment(random)));
+    killedDuringSave +=
+        saveInChildAndKill(large, target, std::chrono::microseconds(moment(random)));
     std::string bytes;
     ASSERT_TRUE(readWholeFile(target, bytes).ok()) << "round " << round;
-    ASSERT_TRUE(bytes == oldBytes || bytes == newBytes) << "round " << round << ": " << bytes.size() << " bytes";
+    ASSERT_TRUE(bytes == oldBytes || bytes == newBytes)
+        << "round " << round << ": " << bytes.size() << " bytes";
     TestProject loaded;
-    const PackLoad load = loadPack(loaded.project, target, {.regenerateTextures = false, .afterTexture = {}});
+    const PackLoad load =
+        loadPack(loaded.project, target, {.regenerateTextures = false, .afterTexture = {}});
     ASSERT_TRUE(load.status.ok()) << "round " << round << ": " << load.status.message;
     EXPECT_EQ(loaded.packText(), bytes);
     // Start every round from the old project; the temporary files of killed saves go too.
@@ -79,8 +84,8 @@ TEST(PackSaving, AKilledSaveLeavesTheOldOrTheNewProject) {
       if (entry.path().filename().string().front() == '.') fs::remove(entry.path());
     if (bytes != oldBytes) writeFile(target, oldBytes);
   }
-  std::printf("killed during the save in %d of 50 rounds (a save takes %lld us)\n", killedDuringSave,
-              static_cast<long long>(saveTime.count()));
+  std::printf("killed during the save in %d of 50 rounds (a save takes %lld us)\n",
+              killedDuringSave, static_cast<long long>(saveTime.count()));
 }
 
 }  // namespace

@@ -30,7 +30,8 @@ TESS_FUZZ_TARGET(complex_pack) {
   }
   expectOneLineNotices(load);
   const std::string written = project.packText();
-  const PackLoad reread = loadPack(again.project, files.write("written.tsc", written), kWithoutRegeneration);
+  const PackLoad reread =
+      loadPack(again.project, files.write("written.tsc", written), kWithoutRegeneration);
   expect(reread.status.ok(), "a written pack reads again");
   expect(again.packText() == written, "a written pack reads again to the same project");
 }

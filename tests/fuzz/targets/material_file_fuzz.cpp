@@ -16,7 +16,8 @@ std::string materialsText(const SceneStore& store) {
 
 // What saving the current material writes.
 std::string materialLine(const SceneStore& store) {
-  return writtenText([&](TextWriter& out) { writeMaterialLine(store.materials[store.currentMaterial], out); });
+  return writtenText(
+      [&](TextWriter& out) { writeMaterialLine(store.materials[store.currentMaterial], out); });
 }
 
 }  // namespace
@@ -37,7 +38,8 @@ TESS_FUZZ_TARGET(material_file) {
   }
   const std::string written = materialLine(*store);
   again->currentMaterial = store->currentMaterial;
-  expect(loadMaterial(*again, files.write("written.tmt", written)).ok(), "a written material reads again");
+  expect(loadMaterial(*again, files.write("written.tmt", written)).ok(),
+         "a written material reads again");
   expect(materialLine(*again) == written, "a written material reads again to the same material");
 }
 

@@ -2,6 +2,8 @@
 
 namespace tess::fuzz {
 
-TESS_FUZZ_TARGET(sample_file) { checkSampleReader(input, "input.tsm", readSampleFile, sampleFileBytes); }
+TESS_FUZZ_TARGET(sample_file) {
+  checkSampleReader(input, "input.tsm", readSampleFile, sampleFileBytes);
+}
 
 }  // namespace tess::fuzz

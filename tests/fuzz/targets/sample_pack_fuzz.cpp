@@ -2,6 +2,8 @@
 
 namespace tess::fuzz {
 
-TESS_FUZZ_TARGET(sample_pack) { checkSampleReader(input, "input.tsp", readSamplePack, samplePackBytes); }
+TESS_FUZZ_TARGET(sample_pack) {
+  checkSampleReader(input, "input.tsp", readSamplePack, samplePackBytes);
+}
 
 }  // namespace tess::fuzz

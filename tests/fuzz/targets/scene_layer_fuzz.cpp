@@ -10,10 +10,12 @@ namespace {
 
 void expectSelectionInRange(const SceneStore& store) {
   const Scene& scene = store.activeScene();
-  expect(scene.currentObject <= std::max(scene.objectCount - 1, 0), "the current object is in the scene");
+  expect(scene.currentObject <= std::max(scene.objectCount - 1, 0),
+         "the current object is in the scene");
   const int modifiers = scene.modifiers[scene.currentObject].count;
   expect(modifiers >= 0 && modifiers <= kModifierCapacity, "the modifier count fits");
-  expect(store.currentModifier >= -1 && store.currentModifier < modifiers, "the current modifier is in the list");
+  expect(store.currentModifier >= -1 && store.currentModifier < modifiers,
+         "the current modifier is in the list");
 }
 
 }  // namespace
@@ -26,7 +28,8 @@ TESS_FUZZ_TARGET(scene_layer) {
   const Status loaded = loadSceneLayer(project.project, file);
   if (!loaded.ok()) {
     expectRefusal(loaded, file);
-    expect(project.geometryText() == before, "a refused scene layer leaves the scenes as they were");
+    expect(project.geometryText() == before,
+           "a refused scene layer leaves the scenes as they were");
     return;
   }
   expectSelectionInRange(*project.scenes);

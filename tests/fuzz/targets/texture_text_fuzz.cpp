@@ -17,7 +17,8 @@ void expectShortWarnings(const std::vector<std::string>& unknownLines) {
   const std::vector<std::string> warnings = unknownCommandWarnings(unknownLines);
   expect(warnings.size() <= kShownUnknownCommands + 1, "at most 10 warnings and a count");
   for (const std::string& warning : warnings)
-    for (unsigned char c : warning) expect(c >= 0x20 && c != 0x7F, "warnings hold no control bytes");
+    for (unsigned char c : warning)
+      expect(c >= 0x20 && c != 0x7F, "warnings hold no control bytes");
 }
 
 void expectRoundTrip(const Texture& texture) {
@@ -25,7 +26,8 @@ void expectRoundTrip(const Texture& texture) {
   const TextureTextRead again = readTextureText(written);
   expect(again.error.empty(), "a written texture reads again");
   expect(again.unknownLines.empty(), "a written texture names only known commands");
-  expect(textureText(again.texture) == written, "a written texture reads again to the same texture");
+  expect(textureText(again.texture) == written,
+         "a written texture reads again to the same texture");
 }
 
 }  // namespace
@@ -45,7 +47,8 @@ TESS_FUZZ_TARGET(texture_text) {
   expect(loaded.ok() == read.error.empty(), "loading agrees with reading");
   if (!loaded.ok()) {
     expectRefusal(loaded, file);
-    expect(textureText(store->currentTexture()) == before, "a refused texture leaves the slot as it was");
+    expect(textureText(store->currentTexture()) == before,
+           "a refused texture leaves the slot as it was");
   }
 }
 
