@@ -1,5 +1,5 @@
-#include "fuzz_project.hpp"
 #include "fuzz_target.hpp"
+#include "test_project.hpp"
 #include "scene/pack_files.hpp"
 #include "texture/texture_text.hpp"
 
@@ -19,7 +19,7 @@ void expectOneLineNotices(const PackLoad& load) {
 
 TESS_FUZZ_TARGET(complex_pack) {
   static FuzzFiles files;
-  static FuzzProject project, again;
+  static testing::TestProject project, again;
   const std::string before = project.packText();
   const std::filesystem::path file = files.write("input.tsc", input);
   const PackLoad load = loadPack(project.project, file, kWithoutRegeneration);

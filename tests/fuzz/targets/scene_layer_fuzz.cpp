@@ -1,7 +1,8 @@
 #include <algorithm>
 
-#include "fuzz_project.hpp"
 #include "fuzz_target.hpp"
+#include "test_project.hpp"
+#include "scene/geometry_text.hpp"
 #include "scene/scene_layer_file.hpp"
 
 namespace tess::fuzz {
@@ -18,17 +19,21 @@ void expectSelectionInRange(const SceneStore& store) {
          "the current modifier is in the list");
 }
 
+std::string geometryText(const SceneStore& store) {
+  return writtenText([&](TextWriter& out) { writeGeometry(store, out); });
+}
+
 }  // namespace
 
 TESS_FUZZ_TARGET(scene_layer) {
   static FuzzFiles files;
-  static FuzzProject project, again;
-  const std::string before = project.geometryText();
+  static testing::TestProject project, again;
+  const std::string before = geometryText(*project.scenes);
   const std::filesystem::path file = files.write("input.tsl", input);
   const Status loaded = loadSceneLayer(project.project, file);
   if (!loaded.ok()) {
     expectRefusal(loaded, file);
-    expect(project.geometryText() == before,
+    expect(geometryText(*project.scenes) == before,
            "a refused scene layer leaves the scenes as they were");
     return;
   }

@@ -4,14 +4,14 @@
 #include <string>
 
 #include "scene/complex_pack_text.hpp"
-#include "scene/geometry_text.hpp"
 #include "scene/project.hpp"
 
-namespace tess::fuzz {
+namespace tess::testing {
 
-// A whole project on the heap (the texture store alone is about 120 MB of lazily zeroed work
-// areas), made once per target program and reused for every input.
-struct FuzzProject {
+// The stores a test of the scene layer works on, on the heap (the texture store alone is about 120 MB of
+// lazily zeroed work areas). The editor owns its stores through EditorSession; these tests
+// exercise the layer below it.
+struct TestProject {
   std::unique_ptr<SceneStore> scenes = std::make_unique<SceneStore>();
   std::unique_ptr<TextureStore> textures = std::make_unique<TextureStore>();
   TrackerTable tracker;
@@ -19,9 +19,6 @@ struct FuzzProject {
   Project project{*scenes, *textures, tracker, undo};
 
   std::string packText() const { return tess::packText(*scenes, textures->slots, tracker); }
-  std::string geometryText() const {
-    return writtenText([&](TextWriter& out) { writeGeometry(*scenes, out); });
-  }
+  Scene& scene(int s) { return scenes->scenes[s]; }
 };
-
-}  // namespace tess::fuzz
+}  // namespace tess::testing
