@@ -65,7 +65,7 @@ TEST(PackSaving, AKilledSaveLeavesTheOldOrTheNewProject) {
   ASSERT_GT(newBytes.size(), 1'500'000u);
 
   std::mt19937 random(22);
-  std::uniform_int_distribution<std::int64_t> moment(0, saveTime.count() * 3 / 2);
+  std::uniform_int_distribution<std::int64_t> moment(0, saveTime.count() * 3);
   int killedDuringSave = 0;
   for (int round = 0; round < 50; ++round) {
     killedDuringSave +=
