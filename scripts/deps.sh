@@ -14,6 +14,7 @@ packages=(
   # the video export; libavcodec59 brings the libx264, libvpx and libopus encoders with it
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev
   xdotool
+  clang libclang-rt-14-dev
 )
 
 missing=()

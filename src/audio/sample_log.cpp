@@ -4,6 +4,7 @@
 #include "audio/sample_files.hpp"
 #include "audio/sample_operation_table.hpp"
 #include "core/crt_text.hpp"
+#include "core/echoed_line.hpp"
 
 namespace tess {
 
@@ -25,7 +26,7 @@ std::string readLine(std::string_view line, SampleCommand& command) {
   if (open == std::string_view::npos || close == std::string_view::npos)
     return "expected Name(...);";
   command.op = sampleOpByName(line.substr(0, open));
-  if (command.op < 0) return "unknown command \"" + std::string(line) + "\"";
+  if (command.op < 0) return "unknown command \"" + echoedLine(line) + "\"";
 
   const int count = sampleOperations()[command.op].count;
   const std::string_view params = line.substr(open + 1, close - open - 1);

@@ -47,7 +47,8 @@ int runTextureCommand(const std::vector<std::string>& args, std::ostream& out, s
   std::string text;
   if (!report(readWholeFile(input, text), err)) return kExitBadInput;
   TextureTextRead read = readTextureText(text);
-  for (const std::string& line : read.unknownLines) err << "'" << input << "': unknown command: " << line << "\n";
+  for (const std::string& warning : unknownCommandWarnings(read.unknownLines))
+    err << "'" << input << "': " << warning << "\n";
   if (!read.error.empty()) {
     err << "'" << input << "': " << read.error << "\n";
     return kExitBadInput;

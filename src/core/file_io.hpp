@@ -19,8 +19,11 @@ struct Status {
 // Reads the whole file (no size cut) in binary.
 Status readWholeFile(const std::filesystem::path& path, std::string& contents);
 
-// Writes data to a temporary file in the same folder, flushes it and renames it over path, so the
-// previous file is either replaced whole or left untouched.
+// Saves data to path without changing what path is. A regular file (or a missing one) is written
+// to a temporary file in the same folder, flushed and renamed over it, then the folder is flushed:
+// the previous file is either replaced whole or left untouched. A symbolic link is followed and
+// the file it points to is saved that way; the link stays. A character or block device or a FIFO
+// is opened and written in place. Anything else (a folder, a socket) is refused.
 Status writeFileAtomically(const std::filesystem::path& path, std::string_view data);
 
 }  // namespace tess

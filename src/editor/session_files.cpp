@@ -10,6 +10,7 @@
 #include "scene/scene_operations.hpp"
 #include "texture/bitmap_font.hpp"
 #include "texture/texture_file.hpp"
+#include "texture/texture_text.hpp"
 
 namespace tess {
 namespace {
@@ -113,7 +114,7 @@ Outcome EditorSession::loadTexture(const std::filesystem::path& path) {
   publish(Change::Stages | Change::TextureNames);
   if (unknown.empty()) return {};
   std::string text = "'" + path.string() + "': unknown commands became Empty stages:";
-  for (const std::string& line : unknown) text += "\n" + line;
+  for (const std::string& warning : unknownCommandWarnings(unknown)) text += "\n" + warning;
   return {Status::success(), Notice{"Tessarine", text}};
 }
 

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -29,9 +31,15 @@ inline constexpr std::array<ToolWindow, kToolWindowCount> kToolWindows = {
 // A rectangle in pixels of the window area, right and bottom exclusive.
 struct LayoutRect {
   std::int32_t left = 0, top = 0, right = 0, bottom = 0;
-  int width() const { return right - left; }
-  int height() const { return bottom - top; }
+  // A scheme file may hold any coordinates: a span beyond the int range saturates.
+  int width() const { return span(left, right); }
+  int height() const { return span(top, bottom); }
   bool operator==(const LayoutRect&) const = default;
+
+ private:
+  static int span(std::int32_t from, std::int32_t to) {
+    return static_cast<int>(std::clamp<std::int64_t>(std::int64_t{to} - from, INT32_MIN, INT32_MAX));
+  }
 };
 
 struct WindowSize {

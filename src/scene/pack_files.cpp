@@ -76,8 +76,7 @@ PackLoad loadPack(Project& project, const std::filesystem::path& path,
     load.status = Status::failure("'" + path.string() + "': " + parsed.message);
     return load;
   }
-  for (const std::string& line : contents.unknownLines)
-    load.notices.push_back("unknown command: " + line);
+  load.notices = unknownCommandWarnings(contents.unknownLines);
 
   replaceProject(project, contents);
   loadFont(project, load.notices);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/crt_text.hpp"
+#include "core/echoed_line.hpp"
 #include "texture/interpreter.hpp"
 #include "texture/operation_table.hpp"
 
@@ -31,10 +32,10 @@ int matchOperation(std::string_view text, std::size_t pos) {
   return 0;
 }
 
-std::string lineAt(std::string_view text, std::size_t pos) {
+std::string echoedLineAt(std::string_view text, std::size_t pos) {
   std::string_view line = text.substr(pos, findFrom(text, "\n", pos) - pos);
   while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  return std::string(line);
+  return echoedLine(line);
 }
 
 // Reads one command line at pos into command; returns the position of the line's end marker
@@ -129,7 +130,7 @@ TextureTextRead readTextureText(std::string_view text, std::size_t start, bool r
     }
     TextureCommand& command = texture.commands[stageCount];
     if (row == 0) {
-      result.unknownLines.push_back(lineAt(text, pos));
+      result.unknownLines.push_back(echoedLineAt(text, pos));
       command.op = texop::Empty;
     } else {
       pos = readCommand(text, pos, row, command);
@@ -173,6 +174,16 @@ Status readTexturePackSection(std::string_view text, std::size_t start, std::vec
   }
   if (sectionEnd) *sectionEnd = pos;
   return Status::success();
+}
+
+std::vector<std::string> unknownCommandWarnings(const std::vector<std::string>& unknownLines) {
+  std::vector<std::string> warnings;
+  for (std::size_t i = 0; i < unknownLines.size() && i < kShownUnknownCommands; ++i)
+    warnings.push_back("unknown command: " + unknownLines[i]);
+  if (unknownLines.size() > kShownUnknownCommands)
+    warnings.push_back(std::to_string(unknownLines.size() - kShownUnknownCommands) +
+                       " more unknown commands");
+  return warnings;
 }
 
 }  // namespace tess

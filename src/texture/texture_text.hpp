@@ -27,7 +27,7 @@ std::string textureText(const Texture& texture);
 
 struct TextureTextRead {
   Texture texture;                        // stage count 1 plus one per command line
-  std::vector<std::string> unknownLines;  // lines that name no operation, one entry each
+  std::vector<std::string> unknownLines;  // lines that name no operation, each as echoedLine gives it
   std::string error;                      // empty when the text was read
   std::size_t end = 0;                    // read position after the last thing read
 };
@@ -51,5 +51,10 @@ void writeTexturePackSection(const std::vector<Texture>& slots, std::string& out
 // position just past the last entry's "end".
 Status readTexturePackSection(std::string_view text, std::size_t start, std::vector<Texture>& slots,
                               std::vector<std::string>& unknownLines, std::size_t* sectionEnd = nullptr);
+
+// What loading tells about the unknown command lines: one "unknown command: LINE" for each of the
+// first 10, then one line counting the rest, so that a damaged file cannot flood the terminal.
+inline constexpr std::size_t kShownUnknownCommands = 10;
+std::vector<std::string> unknownCommandWarnings(const std::vector<std::string>& unknownLines);
 
 }  // namespace tess

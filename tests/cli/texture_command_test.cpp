@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "cli/arguments.hpp"
@@ -90,6 +91,26 @@ TEST_F(TextureCommandTest, UnknownCommandsAreReportedAndLoadingGoesOn) {
   EXPECT_NE(run.err.find("unknown command"), std::string::npos);
   EXPECT_NE(run.err.find("Wobble(3);"), std::string::npos);
   EXPECT_NE(readFile(file("resaved.ttx")).find("Empty();\nInvert();\n"), std::string::npos);
+}
+
+TEST_F(TextureCommandTest, UnknownCommandWarningsAreShortSafeLinesAndCapped) {
+  std::string text = "texture generation log\ntsize=32;\nttype=0;\ntname=;\n";
+  text += "\x1b[2J\x1b[31mred\x07(1);\n";  // terminal controls
+  text += "Bad\xff\xfe(2);\n";                  // not UTF-8
+  text += std::string(1'000'000, 'A') + ";\n";   // a megabyte
+  for (int i = 0; i < 11; ++i) text += "Wobble(" + std::to_string(i) + ");\n";
+  ASSERT_TRUE(writeFileAtomically(file("noisy.ttx"), text + "end\n").ok());
+
+  CliRun run = runTexture({file("noisy.ttx").string()});
+  EXPECT_EQ(run.status, kExitSuccess);
+  EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 11);
+  EXPECT_EQ(run.err.find('\x1b'), std::string::npos);
+  EXPECT_EQ(run.err.find('\xff'), std::string::npos);
+  EXPECT_NE(run.err.find("unknown command: \\x1b[2J\\x1b[31mred\\x07(1);\n"), std::string::npos);
+  EXPECT_NE(run.err.find("unknown command: Bad\\xff\\xfe(2);\n"), std::string::npos);
+  EXPECT_NE(run.err.find("unknown command: " + std::string(60, 'A') + "...\n"), std::string::npos);
+  EXPECT_NE(run.err.find("'" + file("noisy.ttx").string() + "': 4 more unknown commands\n"),
+            std::string::npos);
 }
 
 TEST(Arguments, ParsesOptionsAndIntegers) {

@@ -1,7 +1,10 @@
 #include "core/file_io.hpp"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
 
 #include <filesystem>
 
@@ -70,6 +73,72 @@ TEST(FileIo, ReadingAMissingFileOrAFolderNamesIt) {
   EXPECT_NE(missing.message.find("nothing.ttx"), std::string::npos);
   EXPECT_FALSE(readWholeFile(folder.path(), read).ok());
   EXPECT_EQ(read, "unchanged");
+}
+
+std::string contentsOf(const fs::path& file) {
+  std::string read;
+  EXPECT_TRUE(readWholeFile(file, read).ok()) << file;
+  return read;
+}
+
+TEST(FileIo, SavingThroughALinkReplacesItsTargetAndKeepsTheLink) {
+  TestFolder folder;
+  fs::create_directory(folder.path() / "real");
+  const fs::path real = folder.path() / "real" / "a.tsc";
+  ASSERT_TRUE(writeFileAtomically(real, "old").ok());
+  fs::create_symlink("real/a.tsc", folder.path() / "near.tsc");
+  fs::create_symlink(folder.path() / "near.tsc", folder.path() / "chained.tsc");
+
+  ASSERT_TRUE(writeFileAtomically(folder.path() / "chained.tsc", "new").ok());
+  EXPECT_TRUE(fs::is_symlink(folder.path() / "chained.tsc"));
+  EXPECT_TRUE(fs::is_symlink(folder.path() / "near.tsc"));
+  EXPECT_EQ(contentsOf(real), "new");
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path() / "real"), fs::directory_iterator()), 1);
+
+  // A link to a file not made yet creates that file.
+  fs::create_symlink("later.tsc", folder.path() / "dangling.tsc");
+  ASSERT_TRUE(writeFileAtomically(folder.path() / "dangling.tsc", "made").ok());
+  EXPECT_TRUE(fs::is_symlink(folder.path() / "dangling.tsc"));
+  EXPECT_EQ(contentsOf(folder.path() / "later.tsc"), "made");
+
+  fs::create_symlink("loop2", folder.path() / "loop1");
+  fs::create_symlink("loop1", folder.path() / "loop2");
+  Status loop = writeFileAtomically(folder.path() / "loop1", "x");
+  EXPECT_FALSE(loop.ok());
+  EXPECT_NE(loop.message.find("loop1"), std::string::npos);
+  EXPECT_TRUE(fs::is_symlink(folder.path() / "loop1"));
+}
+
+TEST(FileIo, SavingToAFifoWritesIntoIt) {
+  TestFolder folder;
+  const fs::path fifo = folder.path() / "pipe";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  int reader = ::open(fifo.c_str(), O_RDONLY | O_NONBLOCK);
+  ASSERT_GE(reader, 0);
+  ASSERT_TRUE(writeFileAtomically(fifo, "through the pipe").ok());
+  char got[64] = {};
+  EXPECT_EQ(::read(reader, got, sizeof got), 16);
+  EXPECT_STREQ(got, "through the pipe");
+  ::close(reader);
+  EXPECT_TRUE(fs::is_fifo(fifo));
+  EXPECT_EQ(std::distance(fs::directory_iterator(folder.path()), fs::directory_iterator()), 1);
+}
+
+TEST(FileIo, SavingToADeviceWritesIntoItAndKeepsTheDevice) {
+  // As root, a null device of our own in the test folder (a broken save cannot harm the system's);
+  // otherwise /dev/null itself, which a broken save could not replace without root.
+  TestFolder folder;
+  fs::path device = "/dev/null";
+  if (::geteuid() == 0) {
+    device = folder.path() / "null";
+    if (::mknod(device.c_str(), S_IFCHR | 0666, makedev(1, 3)) != 0) GTEST_SKIP() << "no mknod here";
+  }
+  ASSERT_TRUE(writeFileAtomically(device, std::string(100'000, 'x')).ok());
+  EXPECT_TRUE(fs::is_character_file(device));
+  fs::create_symlink(device, folder.path() / "to-null");
+  ASSERT_TRUE(writeFileAtomically(folder.path() / "to-null", "x").ok());
+  EXPECT_TRUE(fs::is_character_file(device));
+  EXPECT_TRUE(fs::is_symlink(folder.path() / "to-null"));
 }
 
 }  // namespace

@@ -14,23 +14,10 @@
 #include "scene/project.hpp"
 #include "scene/scene_codes.hpp"
 #include "texture/operation_table.hpp"
+#include "test_project.hpp"
 #include "texture/texture_text.hpp"
 
 namespace tess::testing {
-
-// The stores a scene-layer test works on, on the heap (the texture store alone is about 120 MB of
-// lazily zeroed work areas). The editor owns its stores through EditorSession; these tests
-// exercise the layer below it.
-struct TestProject {
-  std::unique_ptr<SceneStore> scenes = std::make_unique<SceneStore>();
-  std::unique_ptr<TextureStore> textures = std::make_unique<TextureStore>();
-  TrackerTable tracker;
-  UndoSnapshots undo;
-  Project project{*scenes, *textures, tracker, undo};
-
-  std::string packText() const { return tess::packText(*scenes, textures->slots, tracker); }
-  Scene& scene(int s) { return scenes->scenes[s]; }
-};
 
 // Plain write without the atomic save's fsync, for tests that write many files.
 inline void writeFile(const std::filesystem::path& path, const std::string& text) {
