@@ -11,10 +11,10 @@ packages=(
   libepoxy-dev libegl-dev libgl-dev libegl-mesa0 libgl1-mesa-dri
   qt6-base-dev xvfb xauth
   dpkg-dev file appstream
+  clang libclang-rt-14-dev
   # the video export; libavcodec59 brings the libx264, libvpx and libopus encoders with it
   libavformat-dev libavcodec-dev libswscale-dev libswresample-dev libavutil-dev
   xdotool
-  clang libclang-rt-14-dev
 )
 
 missing=()
