@@ -4,6 +4,7 @@
 
 #include "core/msvc_random.hpp"
 #include "texture/ops/colour_writes.hpp"
+#include "texture/ops/parallel_rows.hpp"
 
 namespace tess {
 
@@ -115,7 +116,7 @@ void opMandelbrot(const OpInvocation& op) {
   const int size = op.size;
   const int x0 = op.p[0], zoomX = op.p[1], y0 = op.p[2], zoomY = op.p[3];
   const float sizeF = static_cast<float>(size);
-  for (int y = 0; y < size; ++y) {
+  forEachRow(size, [&](int y) {
     const float ci = y0 * 0.00125f - 0.777f + static_cast<float>(y * zoomY) * 0.00125f / sizeF;
     for (int x = 0; x < size; x += kMandelbrotGroup) {
       FloatLanes cr[kVectors];
@@ -126,14 +127,14 @@ void opMandelbrot(const OpInvocation& op) {
       for (int k = 0; k < kMandelbrotGroup; ++k)
         setGrey(pixelAt(op.out, size, y, x + k), static_cast<std::uint8_t>(steps[k / kFloatLanes][k % kFloatLanes]));
     }
-  }
+  });
 }
 
 void opJulia(const OpInvocation& op) {
   const int size = op.size;
   const double cr = -op.p[0] * 20 * 0.000125;
   const double ci = -op.p[1] * 20 * 0.000125;
-  for (int y = 0; y < size; ++y) {
+  forEachRow(size, [&](int y) {
     for (int x = 0; x < size; x += kJuliaGroup) {
       DoubleLanes zr[kVectors];
       for (int k = 0; k < kJuliaGroup; ++k) zr[k / kDoubleLanes][k % kDoubleLanes] = double(x + k) / size;
@@ -144,7 +145,7 @@ void opJulia(const OpInvocation& op) {
         setGrey(pixelAt(op.out, size, y, x + k), static_cast<std::uint8_t>(255 - v));
       }
     }
-  }
+  });
 }
 
 void opList(const OpInvocation& op) {
