@@ -34,39 +34,64 @@ PassReach passReach(BlurShape shape, int pass, std::ptrdiff_t rowBytes) {
           static_cast<std::ptrdiff_t>(pass) * 4};
 }
 
-// Blue, green and red of W consecutive pixels, each read before any of them is written: valid
-// when every Lt lies before all W (Lt is P itself in pass 0, else W <= i). Byte lanes hold the
-// sum exactly: X/2 + four eighths is at most 127 + 4 * 31 = 251, so only the added brightness can
-// pass 255, and it saturates. Generic vectors: SSE2 or NEON as the target has them.
-template <int W>
-struct PixelBytes {
-  typedef std::uint8_t type __attribute__((vector_size(4 * W)));
-};
+// Sixteen bytes, four pixels: wider generic vectors than the target's registers, and narrower
+// ones, fall back to byte-by-byte code, so narrower groups use the low part of one of these.
+using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
+using Words64 = std::uint64_t __attribute__((vector_size(16)));
+using Words32 = std::uint32_t __attribute__((vector_size(16)));
 
+// W (1, 2 or 4) pixels into the low bytes of a vector, and back.
 template <int W>
-inline void blurPixels(std::uint8_t* pixel, const PassReach& reach, std::uint8_t add) {
-  using Bytes = typename PixelBytes<W>::type;
-  Bytes original, below, right, left, above, alpha{};
-  std::memcpy(&original, pixel, sizeof original);
-  std::memcpy(&below, pixel + reach.below, sizeof below);
-  std::memcpy(&right, pixel + reach.side, sizeof right);
-  std::memcpy(&left, pixel - reach.side, sizeof left);
-  std::memcpy(&above, pixel - reach.above, sizeof above);
-  for (int k = 0; k < W; ++k) alpha[4 * k + kAlpha] = 0xFF;
-  const Bytes sum = (below >> 1) + (right >> 3) + (left >> 3) + (above >> 3) + (original >> 3);
-  Bytes total = sum + add;
-  total |= reinterpret_cast<Bytes>(total < sum);  // wrapped past 255: all ones
-  const Bytes result = (total & ~alpha) | (original & alpha);
-  std::memcpy(pixel, &result, sizeof result);
+inline Bytes16 loadPixels(const std::uint8_t* at) {
+  if constexpr (W == 4) {
+    Bytes16 bytes;
+    std::memcpy(&bytes, at, sizeof bytes);
+    return bytes;
+  } else if constexpr (W == 2) {
+    std::uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    return reinterpret_cast<Bytes16>(Words64{word, 0});
+  } else {
+    std::uint32_t word;
+    std::memcpy(&word, at, sizeof word);
+    return reinterpret_cast<Bytes16>(Words32{word, 0, 0, 0});
+  }
 }
 
-// The widest group that pass i may blur at once: any width in pass 0, one pixel in pass 1, else
-// the largest power of two up to i (16 at most).
+template <int W>
+inline void storePixels(std::uint8_t* at, Bytes16 bytes) {
+  if constexpr (W == 4) {
+    std::memcpy(at, &bytes, sizeof bytes);
+  } else if constexpr (W == 2) {
+    const std::uint64_t word = reinterpret_cast<Words64>(bytes)[0];
+    std::memcpy(at, &word, sizeof word);
+  } else {
+    const std::uint32_t word = reinterpret_cast<Words32>(bytes)[0];
+    std::memcpy(at, &word, sizeof word);
+  }
+}
+
+// Blue, green and red of W (1, 2 or 4) consecutive pixels, each read before any of them is
+// written: valid when every Lt lies before all W (Lt is P itself in pass 0, else W <= i). Byte
+// lanes hold the sum exactly: X/2 + four eighths is at most 127 + 4 * 31 = 251, so only the added
+// brightness can pass 255, and it saturates.
+template <int W>
+inline void blurPixels(std::uint8_t* pixel, const PassReach& reach, std::uint8_t add) {
+  const Bytes16 original = loadPixels<W>(pixel);
+  const Bytes16 alpha = {0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF};
+  const Bytes16 sum = (loadPixels<W>(pixel + reach.below) >> 1) + (loadPixels<W>(pixel + reach.side) >> 3) +
+                      (loadPixels<W>(pixel - reach.side) >> 3) + (loadPixels<W>(pixel - reach.above) >> 3) +
+                      (original >> 3);
+  Bytes16 total = sum + add;
+  total |= reinterpret_cast<Bytes16>(total < sum);  // wrapped past 255: all ones
+  storePixels<W>(pixel, (total & ~alpha) | (original & alpha));
+}
+
+// The widest group that pass i may blur at once: four pixels in pass 0 and from pass 4 on (each
+// group of four still reads only pixels outside itself), one in pass 1, two in passes 2 and 3.
 int groupWidth(int pass) {
-  if (pass == 0) return 16;
-  int width = 1;
-  while (width * 2 <= std::min(pass, 16)) width *= 2;
-  return width;
+  if (pass == 0 || pass >= 4) return 4;
+  return pass;
 }
 
 template <int W>
@@ -74,15 +99,13 @@ void blurRun(std::uint8_t* from, std::uint8_t* to, const PassReach& reach, std::
   for (std::uint8_t* pixel = from; pixel != to; pixel += 4 * W) blurPixels<W>(pixel, reach, add);
 }
 
-// Pixels [first, end) of the walk, in memory order, for one pass. Both ends are multiples of 16
-// pixels (sizes from 32 up), so every group width divides the run.
+// Pixels [first, end) of the walk, in memory order, for one pass. Both ends are multiples of the
+// size (32 and up), so every group width divides the run.
 void blurWalkRange(std::uint8_t* walk, std::ptrdiff_t first, std::ptrdiff_t end, const PassReach& reach,
                    int pass, std::uint8_t add) {
   std::uint8_t* from = walk + first * 4;
   std::uint8_t* to = walk + end * 4;
   switch (groupWidth(pass)) {
-    case 16: return blurRun<16>(from, to, reach, add);
-    case 8: return blurRun<8>(from, to, reach, add);
     case 4: return blurRun<4>(from, to, reach, add);
     case 2: return blurRun<2>(from, to, reach, add);
     default: return blurRun<1>(from, to, reach, add);
