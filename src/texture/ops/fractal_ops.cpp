@@ -10,14 +10,16 @@ namespace tess {
 
 namespace {
 
-// Several pixels at a time: a group of 16-byte vectors whose lanes each do exactly the scalar
+// Several pixels at a time: a group of 32-byte vectors whose lanes each do exactly the scalar
 // IEEE arithmetic of their own pixel, so the result is that of one pixel at a time; the orbits of
 // neighbouring pixels only advance together (independent vectors keep the multipliers busy).
-using FloatLanes = float __attribute__((vector_size(16)));
-using IntLanes = int __attribute__((vector_size(16)));
-using DoubleLanes = double __attribute__((vector_size(16)));
-using LongLanes = long long __attribute__((vector_size(16)));
-constexpr int kFloatLanes = 4, kDoubleLanes = 2;
+// The iterations are built twice, for AVX2 and for the baseline, and the processor picks one at
+// load time: plain multiplies and adds (never fused) give the same bits in either.
+using FloatLanes = float __attribute__((vector_size(32)));
+using IntLanes = int __attribute__((vector_size(32)));
+using DoubleLanes = double __attribute__((vector_size(32)));
+using LongLanes = long long __attribute__((vector_size(32)));
+constexpr int kFloatLanes = 8, kDoubleLanes = 4;
 constexpr int kVectors = 4;
 constexpr int kMandelbrotGroup = kVectors * kFloatLanes;  // pixels per group; every size is a multiple
 constexpr int kJuliaGroup = kVectors * kDoubleLanes;
@@ -35,7 +37,9 @@ bool anyLane(const Mask (&masks)[kVectors]) {
 
 // Per lane: steps of z <- z^2 + c in single precision before |z|^2 > 16 (tested before each of
 // at most 256 steps); 255 when the point never escapes.
-void mandelbrotSteps(const FloatLanes (&cr)[kVectors], FloatLanes ci, IntLanes (&steps)[kVectors]) {
+__attribute__((target_clones("avx2", "default"))) void mandelbrotSteps(const FloatLanes (&cr)[kVectors],
+                                                                      const FloatLanes& ci,
+                                                                      IntLanes (&steps)[kVectors]) {
   FloatLanes zr[kVectors], zi[kVectors];
   IntLanes running[kVectors];
   for (int v = 0; v < kVectors; ++v) {
@@ -61,8 +65,9 @@ void mandelbrotSteps(const FloatLanes (&cr)[kVectors], FloatLanes ci, IntLanes (
 
 // Per lane: steps of z <- z^2 + c (at most 120) while |z|^2 < 4, tested before each step; the
 // starting point itself is never tested.
-void juliaSteps(const DoubleLanes (&zr0)[kVectors], DoubleLanes zi0, double cr, double ci,
-                LongLanes (&steps)[kVectors]) {
+__attribute__((target_clones("avx2", "default"))) void juliaSteps(const DoubleLanes (&zr0)[kVectors],
+                                                                 const DoubleLanes& zi0, double cr, double ci,
+                                                                 LongLanes (&steps)[kVectors]) {
   DoubleLanes zr[kVectors], zi[kVectors], magnitude[kVectors];
   LongLanes running[kVectors];
   for (int v = 0; v < kVectors; ++v) {
@@ -123,7 +128,8 @@ void opMandelbrot(const OpInvocation& op) {
       for (int k = 0; k < kMandelbrotGroup; ++k)
         cr[k / kFloatLanes][k % kFloatLanes] = x0 * 0.00125f - 0.777f + static_cast<float>((x + k) * zoomX) * 0.00125f / sizeF;
       IntLanes steps[kVectors];
-      mandelbrotSteps(cr, FloatLanes{} + ci, steps);
+      const FloatLanes ciLanes = FloatLanes{} + ci;
+      mandelbrotSteps(cr, ciLanes, steps);
       for (int k = 0; k < kMandelbrotGroup; ++k)
         setGrey(pixelAt(op.out, size, y, x + k), static_cast<std::uint8_t>(steps[k / kFloatLanes][k % kFloatLanes]));
     }
@@ -139,7 +145,8 @@ void opJulia(const OpInvocation& op) {
       DoubleLanes zr[kVectors];
       for (int k = 0; k < kJuliaGroup; ++k) zr[k / kDoubleLanes][k % kDoubleLanes] = double(x + k) / size;
       LongLanes steps[kVectors];
-      juliaSteps(zr, DoubleLanes{} + double(y) / size, cr, ci, steps);
+      const DoubleLanes ziLanes = DoubleLanes{} + double(y) / size;
+      juliaSteps(zr, ziLanes, cr, ci, steps);
       for (int k = 0; k < kJuliaGroup; ++k) {
         const int v = static_cast<int>((120 - steps[k / kDoubleLanes][k % kDoubleLanes]) * (1.0 / 120) * 255);
         setGrey(pixelAt(op.out, size, y, x + k), static_cast<std::uint8_t>(255 - v));
