@@ -49,11 +49,11 @@ void BM_Passes(benchmark::State& state, int op) {
 }
 
 // Threads 1 and 0 (every core).
-#define TESS_OP_BENCH(name)                                \
-  BENCHMARK_CAPTURE(BM_Operation, name, texop::name)       \
-      ->ArgsProduct({{256, 512, 1024}, {1, 0}})            \
-      ->ArgNames({"size", "threads"})                      \
-      ->UseRealTime()                                      \
+#define TESS_OP_BENCH(name)                          \
+  BENCHMARK_CAPTURE(BM_Operation, name, texop::name) \
+      ->ArgsProduct({{256, 512, 1024}, {1, 0}})      \
+      ->ArgNames({"size", "threads"})                \
+      ->UseRealTime()                                \
       ->Unit(benchmark::kMillisecond)
 
 TESS_OP_BENCH(SolidFill);

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "core/msvc_random.hpp"
+#include "editor/editor_session.hpp"
 #include "scene/complex_pack_text.hpp"
 #include "scene/pack_files.hpp"
-#include "editor/editor_session.hpp"
 #include "texture/interpreter.hpp"
 #include "texture/operation_table.hpp"
 #include "texture/slot_regeneration.hpp"

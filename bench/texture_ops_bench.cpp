@@ -56,7 +56,8 @@ void registerOperations() {
                      texop::Twirl,      texop::Lenz,     texop::RotorZoom,  texop::Roll,       texop::Tiling,
                      texop::Mozaic};
   for (int op : ops) {
-    benchmark::RegisterBenchmark(std::string(pristineOperationTable()[op].name).c_str(), BM_Operation, op)
+    benchmark::RegisterBenchmark(std::string(pristineOperationTable()[op].name).c_str(),
+                                 BM_Operation, op)
         ->ArgsProduct({{256, 512, 1024}, {1, 0}})  // threads 1 and 0 (every core)
         ->ArgNames({"size", "threads"})
         ->UseRealTime()

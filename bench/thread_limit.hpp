@@ -10,12 +10,15 @@
 namespace tess {
 
 // 0 means every core of the machine.
-inline int threadsFor(int requested) { return requested > 0 ? requested : tbb::info::default_concurrency(); }
+inline int threadsFor(int requested) {
+  return requested > 0 ? requested : tbb::info::default_concurrency();
+}
 
 class ThreadLimit {
  public:
   explicit ThreadLimit(int requested)
-      : control_(tbb::global_control::max_allowed_parallelism, static_cast<std::size_t>(threadsFor(requested))) {}
+      : control_(tbb::global_control::max_allowed_parallelism,
+                 static_cast<std::size_t>(threadsFor(requested))) {}
 
  private:
   tbb::global_control control_;

@@ -1,16 +1,16 @@
 #include "texture/slot_regeneration.hpp"
 
+#include <tbb/global_control.h>
+#include <tbb/info.h>
+#include <tbb/task_arena.h>
+#include <tbb/task_group.h>
+
 #include <algorithm>
 #include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <utility>
-
-#include <tbb/global_control.h>
-#include <tbb/info.h>
-#include <tbb/task_arena.h>
-#include <tbb/task_group.h>
 
 #include "texture/interpreter.hpp"
 
@@ -88,7 +88,7 @@ class SlotPipeline {
 
  private:
   struct Job {
-    bool onCaller = false;  // the slot renders scenes: the calling thread runs it
+    bool onCaller = false;           // the slot renders scenes: the calling thread runs it
     std::optional<Texture> texture;  // the commands a work area runs
     TextureStore* area = nullptr;
     bool done = false;
@@ -126,7 +126,8 @@ class SlotPipeline {
 void regenerateSlots(TextureStore& store, const std::vector<int>& slots,
                      const std::function<void(int slot)>& published) {
   const int threads = static_cast<int>(std::min<std::size_t>(
-      tbb::info::default_concurrency(), tbb::global_control::active_value(tbb::global_control::max_allowed_parallelism)));
+      tbb::info::default_concurrency(),
+      tbb::global_control::active_value(tbb::global_control::max_allowed_parallelism)));
   SlotPipeline pipeline(store, slots, threads);
   if (threads <= 1) {
     pipeline.publishAll(published);

@@ -2,7 +2,6 @@
 // rows, or its blur passes, split into several tasks, and whole slots regenerated side by side.
 
 #include <gtest/gtest.h>
-
 #include <tbb/global_control.h>
 
 #include <functional>
@@ -76,9 +75,10 @@ class CountingRenderer : public SceneRenderer {
   }
 };
 
-std::vector<Publication> regenerateAll(TextureStore& store, const std::vector<int>& slots,
-                                       const std::function<void(TextureStore&, const std::vector<int>&,
-                                                                const std::function<void(int)>&)>& regenerate) {
+std::vector<Publication> regenerateAll(
+    TextureStore& store, const std::vector<int>& slots,
+    const std::function<void(TextureStore&, const std::vector<int>&,
+                             const std::function<void(int)>&)>& regenerate) {
   std::vector<Publication> publications;
   CountingRenderer renderer;
   renderer.published = &publications;
@@ -86,7 +86,8 @@ std::vector<Publication> regenerateAll(TextureStore& store, const std::vector<in
   regenerate(store, slots, [&](int slot) {
     EXPECT_EQ(store.current, slot);
     Publication p{store.current, store.workingStage, store.displayedStage, {}};
-    for (int k = 0; k <= store.currentTexture().stageCount; ++k) p.stages.push_back(testing::stageBytes(store, k));
+    for (int k = 0; k <= store.currentTexture().stageCount; ++k)
+      p.stages.push_back(testing::stageBytes(store, k));
     publications.push_back(std::move(p));
   });
   store.sceneRenderer = nullptr;
@@ -95,16 +96,20 @@ std::vector<Publication> regenerateAll(TextureStore& store, const std::vector<in
 
 std::unique_ptr<TextureStore> storeWithSlots(const std::vector<int>& slots) {
   const char* texts[] = {
-      "Clouds(40,3,64);\nBlur(9,2);\nMixer(1,2,128,128,4);\nList(1,5,64,64,64,64,64);\nAddSprite(100,150,2,80,40);\n",
-      "Plasm(128,9,200,40);\nRenderScene(0,0);\nTwirl(120,130,160,200,100);\nDrwTxt(10,20,14,HELLO);\n",
+      "Clouds(40,3,64);\nBlur(9,2);\nMixer(1,2,128,128,4);\nList(1,5,64,64,64,64,64);\nAddSprite("
+      "100,150,2,80,40);\n",
+      "Plasm(128,9,200,40);\nRenderScene(0,0);\nTwirl(120,130,160,200,100);\nDrwTxt(10,20,14,HELLO)"
+      ";\n",
       "Cells(10,200,180,160);\nMotionBlur(20,0);\nClouds(20,9,32);\nMap2dPShift(1,140,90);\n",
-      "Mandelbrot(120,200,150,180);\nJulia(150,200);\nSolidFill(10,10,200,30,30,40);\nTiling(20,30,100,1);\n"};
+      "Mandelbrot(120,200,150,180);\nJulia(150,200);\nSolidFill(10,10,200,30,30,40);\nTiling(20,30,"
+      "100,1);\n"};
   const int sizes[] = {256, 64, 128, 32, 512};
   auto store = std::make_unique<TextureStore>();
   store->font.bytes.fill(0x33);
   for (std::size_t k = 0; k < slots.size(); ++k) {
-    const std::string text = std::string("texture generation log\ntsize=") + std::to_string(sizes[k % 5]) +
-                             ";\nttype=0;\ntname=;\n" + texts[k % 4] + "end\n";
+    const std::string text = std::string("texture generation log\ntsize=") +
+                             std::to_string(sizes[k % 5]) + ";\nttype=0;\ntname=;\n" +
+                             texts[k % 4] + "end\n";
     TextureTextRead read = readTextureText(text);
     EXPECT_TRUE(read.error.empty() && read.unknownLines.empty());
     store->slots[slots[k]] = read.texture;
@@ -114,27 +119,32 @@ std::unique_ptr<TextureStore> storeWithSlots(const std::vector<int>& slots) {
 
 TEST(ParallelIdentity, SlotsRegeneratedSideBySidePublishWhatOneAfterAnotherGives) {
   const std::vector<int> slots = {0, 3, 4, 5, 9, 17, 18, 40, 41, 42, 100, 200, 201, 253};
-  auto sequential = [](TextureStore& store, const std::vector<int>& order, const std::function<void(int)>& published) {
+  auto sequential = [](TextureStore& store, const std::vector<int>& order,
+                       const std::function<void(int)>& published) {
     for (int slot : order) {
       selectTexture(store, slot);
       published(slot);
     }
   };
   auto reference = storeWithSlots(slots);
-  const auto expected = withThreads(1, [&] { return regenerateAll(*reference, slots, sequential); });
+  const auto expected =
+      withThreads(1, [&] { return regenerateAll(*reference, slots, sequential); });
   ASSERT_EQ(expected.size(), slots.size());
   // The scene rendered for slot 3 (the second) shows one slot published before it.
   EXPECT_EQ(expected[1].stages[2][0], 1);
 
   for (std::size_t threads : {std::size_t{1}, kManyThreads}) {
     auto store = storeWithSlots(slots);
-    const auto published = withThreads(threads, [&] { return regenerateAll(*store, slots, regenerateSlots); });
+    const auto published =
+        withThreads(threads, [&] { return regenerateAll(*store, slots, regenerateSlots); });
     ASSERT_EQ(published.size(), expected.size());
     for (std::size_t k = 0; k < expected.size(); ++k)
-      EXPECT_TRUE(published[k] == expected[k]) << "slot " << slots[k] << " on " << threads << " threads";
+      EXPECT_TRUE(published[k] == expected[k])
+          << "slot " << slots[k] << " on " << threads << " threads";
     // Nothing of the slots' command lists changed.
     auto fresh = storeWithSlots(slots);
-    for (int slot : slots) EXPECT_EQ(textureText(store->slots[slot]), textureText(fresh->slots[slot])) << slot;
+    for (int slot : slots)
+      EXPECT_EQ(textureText(store->slots[slot]), textureText(fresh->slots[slot])) << slot;
   }
 }
 

@@ -12,8 +12,9 @@ namespace tess {
 // results, and whatever the previous pass still reads of its own, lies within that reach. So
 // every block sees exactly the pixels that passes run one after another would show it, and the
 // result does not depend on the number of threads.
-void runPassSchedule(int passes, std::ptrdiff_t walkPixels, std::ptrdiff_t blockPixels,
-                     const std::function<std::ptrdiff_t(int pass)>& reachPixels,
-                     const std::function<void(int pass, std::ptrdiff_t first, std::ptrdiff_t end)>& run);
+void runPassSchedule(
+    int passes, std::ptrdiff_t walkPixels, std::ptrdiff_t blockPixels,
+    const std::function<std::ptrdiff_t(int pass)>& reachPixels,
+    const std::function<void(int pass, std::ptrdiff_t first, std::ptrdiff_t end)>& run);
 
 }  // namespace tess

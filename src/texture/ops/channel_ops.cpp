@@ -2,8 +2,8 @@
 
 #include <cstring>
 
-#include "texture/ops/pixel.hpp"
 #include "texture/ops/parallel_rows.hpp"
+#include "texture/ops/pixel.hpp"
 #include "texture/stage_area.hpp"
 
 namespace tess {
@@ -11,7 +11,8 @@ namespace tess {
 void opClear(const OpInvocation& op) { std::memset(op.out, 0, StageArea::stageBytes(op.size)); }
 
 void opClearRGB(const OpInvocation& op) {
-  forEachPixelInRows(op.out, op.size, [](std::uint8_t* px) { px[kBlue] = px[kGreen] = px[kRed] = 0; });
+  forEachPixelInRows(op.out, op.size,
+                     [](std::uint8_t* px) { px[kBlue] = px[kGreen] = px[kRed] = 0; });
 }
 
 void opCopyBlueToAlfa(const OpInvocation& op) {
@@ -19,7 +20,9 @@ void opCopyBlueToAlfa(const OpInvocation& op) {
 }
 
 void opInvertAlfa(const OpInvocation& op) {
-  forEachPixelInRows(op.out, op.size, [](std::uint8_t* px) { px[kAlpha] = static_cast<std::uint8_t>(255 - px[kAlpha]); });
+  forEachPixelInRows(op.out, op.size, [](std::uint8_t* px) {
+    px[kAlpha] = static_cast<std::uint8_t>(255 - px[kAlpha]);
+  });
 }
 
 void opClearAlfa(const OpInvocation& op) {

@@ -76,14 +76,18 @@ void opClouds(const OpInvocation& op) {
           // Bilinear value; each row interpolation truncates and wraps to a byte first.
           const int ix = axis.whole[x];
           const double fx = axis.fraction[x];
-          const int top = static_cast<int>(table.at(ix, iy) * (1 - fx) + table.at(ix + 1, iy) * fx) % 256;
-          const int bottom = static_cast<int>(table.at(ix, iy + 1) * (1 - fx) + table.at(ix + 1, iy + 1) * fx) % 256;
+          const int top =
+              static_cast<int>(table.at(ix, iy) * (1 - fx) + table.at(ix + 1, iy) * fx) % 256;
+          const int bottom =
+              static_cast<int>(table.at(ix, iy + 1) * (1 - fx) + table.at(ix + 1, iy + 1) * fx) %
+              256;
           const int value = static_cast<int>(top * (1 - fy) + bottom * fy);
           sums[x] += value * weight / layers;
         }
       }
       for (int x = 0; x < size; ++x)
-        setGrey(pixelAt(op.out, size, y, x), static_cast<std::uint8_t>(std::min(static_cast<int>(sums[x]), 255)));
+        setGrey(pixelAt(op.out, size, y, x),
+                static_cast<std::uint8_t>(std::min(static_cast<int>(sums[x]), 255)));
     }
   });
 }

@@ -4,8 +4,8 @@
 #include <array>
 #include <cmath>
 
-#include "texture/ops/pixel.hpp"
 #include "texture/ops/parallel_rows.hpp"
+#include "texture/ops/pixel.hpp"
 
 namespace tess {
 

@@ -1,7 +1,7 @@
 #include "texture/ops/cross_fade.hpp"
 
-#include "texture/ops/pixel.hpp"
 #include "texture/ops/parallel_rows.hpp"
+#include "texture/ops/pixel.hpp"
 
 namespace tess {
 
@@ -31,13 +31,15 @@ void opCrossFade(const OpInvocation& op) {
   if (direction == 0) {
     forEachRow(size, [&](int line) {
       for (int k = 0; k < zone; ++k)
-        fadePair(pixelAt(op.out, size, line, k), pixelAt(op.out, size, line, size - 1 - k), k, zone);
+        fadePair(pixelAt(op.out, size, line, k), pixelAt(op.out, size, line, size - 1 - k), k,
+                 zone);
     });
   } else {
     forRowRanges(zone, 2 * size, [&](int first, int end) {
       for (int k = first; k < end; ++k)
         for (int line = 0; line < size; ++line)
-          fadePair(pixelAt(op.out, size, k, line), pixelAt(op.out, size, size - 1 - k, line), k, zone);
+          fadePair(pixelAt(op.out, size, k, line), pixelAt(op.out, size, size - 1 - k, line), k,
+                   zone);
     });
   }
 }

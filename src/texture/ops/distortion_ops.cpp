@@ -33,10 +33,10 @@ void forEachPixelInDisc(int size, Centre centre, int radius, Move move) {
   const int endRow = std::min(centre.row + radius, size - 1) + 1;
   forRowRanges(std::max(endRow - firstRow, 0), 2 * radius + 1, [&](int first, int end) {
     for (int row = firstRow + first; row < firstRow + end; ++row) {
-      for (int column = std::max(centre.column - radius, 0); column <= std::min(centre.column + radius, size - 1);
-         ++column) {
-      const int dy = row - centre.row, dx = column - centre.column;
-      const double d = std::sqrt(double(dx * dx + dy * dy));
+      for (int column = std::max(centre.column - radius, 0);
+           column <= std::min(centre.column + radius, size - 1); ++column) {
+        const int dy = row - centre.row, dx = column - centre.column;
+        const double d = std::sqrt(double(dx * dx + dy * dy));
         if (d <= radius) move(row, column, d);
       }
     }

@@ -37,9 +37,8 @@ bool anyLane(const Mask (&masks)[kVectors]) {
 
 // Per lane: steps of z <- z^2 + c in single precision before |z|^2 > 16 (tested before each of
 // at most 256 steps); 255 when the point never escapes.
-__attribute__((target_clones("avx2", "default"))) void mandelbrotSteps(const FloatLanes (&cr)[kVectors],
-                                                                      const FloatLanes& ci,
-                                                                      IntLanes (&steps)[kVectors]) {
+__attribute__((target_clones("avx2", "default"))) void mandelbrotSteps(
+    const FloatLanes (&cr)[kVectors], const FloatLanes& ci, IntLanes (&steps)[kVectors]) {
   FloatLanes zr[kVectors], zi[kVectors];
   IntLanes running[kVectors];
   for (int v = 0; v < kVectors; ++v) {
@@ -65,9 +64,9 @@ __attribute__((target_clones("avx2", "default"))) void mandelbrotSteps(const Flo
 
 // Per lane: steps of z <- z^2 + c (at most 120) while |z|^2 < 4, tested before each step; the
 // starting point itself is never tested.
-__attribute__((target_clones("avx2", "default"))) void juliaSteps(const DoubleLanes (&zr0)[kVectors],
-                                                                 const DoubleLanes& zi0, double cr, double ci,
-                                                                 LongLanes (&steps)[kVectors]) {
+__attribute__((target_clones("avx2", "default"))) void juliaSteps(
+    const DoubleLanes (&zr0)[kVectors], const DoubleLanes& zi0, double cr, double ci,
+    LongLanes (&steps)[kVectors]) {
   DoubleLanes zr[kVectors], zi[kVectors], magnitude[kVectors];
   LongLanes running[kVectors];
   for (int v = 0; v < kVectors; ++v) {
@@ -143,7 +142,8 @@ void opJulia(const OpInvocation& op) {
   forEachRow(size, [&](int y) {
     for (int x = 0; x < size; x += kJuliaGroup) {
       DoubleLanes zr[kVectors];
-      for (int k = 0; k < kJuliaGroup; ++k) zr[k / kDoubleLanes][k % kDoubleLanes] = double(x + k) / size;
+      for (int k = 0; k < kJuliaGroup; ++k)
+        zr[k / kDoubleLanes][k % kDoubleLanes] = double(x + k) / size;
       LongLanes steps[kVectors];
       const DoubleLanes ziLanes = DoubleLanes{} + double(y) / size;
       juliaSteps(zr, ziLanes, cr, ci, steps);

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "texture/ops/pixel.hpp"
 #include "texture/ops/parallel_rows.hpp"
+#include "texture/ops/pixel.hpp"
 #include "texture/stage_area.hpp"
 #include "texture/texture_store.hpp"
 

@@ -6,8 +6,8 @@
 #include <cstdint>
 
 #include "texture/op_dispatch.hpp"
-#include "texture/ops/pixel.hpp"
 #include "texture/ops/parallel_rows.hpp"
+#include "texture/ops/pixel.hpp"
 
 namespace tess {
 

@@ -4,12 +4,12 @@
 // the same loop writes. Every row is handled by exactly one call and nothing is accumulated
 // across rows, so the bytes are the same on any number of threads.
 
+#include <tbb/blocked_range.h>
+#include <tbb/parallel_for.h>
+
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
-
-#include <tbb/blocked_range.h>
-#include <tbb/parallel_for.h>
 
 namespace tess {
 
@@ -24,8 +24,9 @@ void forRowRanges(int count, int pixelsPerRow, Rows rows) {
     rows(0, count);
     return;
   }
-  tbb::parallel_for(tbb::blocked_range<int>(0, count, grain),
-                    [&](const tbb::blocked_range<int>& range) { rows(range.begin(), range.end()); });
+  tbb::parallel_for(
+      tbb::blocked_range<int>(0, count, grain),
+      [&](const tbb::blocked_range<int>& range) { rows(range.begin(), range.end()); });
 }
 
 // Calls change(pixel) once for every pixel of a size x size image (four bytes each).
@@ -33,7 +34,8 @@ template <typename PixelChange>
 void forEachPixelInRows(std::uint8_t* image, int size, PixelChange change) {
   forRowRanges(size, size, [&](int first, int end) {
     std::uint8_t* const stop = image + static_cast<std::ptrdiff_t>(end) * size * 4;
-    for (std::uint8_t* pixel = image + static_cast<std::ptrdiff_t>(first) * size * 4; pixel != stop; pixel += 4)
+    for (std::uint8_t* pixel = image + static_cast<std::ptrdiff_t>(first) * size * 4; pixel != stop;
+         pixel += 4)
       change(pixel);
   });
 }

@@ -29,13 +29,15 @@ struct CellCentre {
 // Darkens one row of the disc of the given radius around a cell centre with the distance
 // pattern: every pixel keeps the darker of its grey and the scaled distance to the centre taken
 // as a byte. Taking the darker value is order-free, so rows may be drawn cell by cell in any order.
-void darkenCellRow(std::uint8_t* out, int size, int row, CellCentre centre, int radius, int distanceFactor) {
+void darkenCellRow(std::uint8_t* out, int size, int row, CellCentre centre, int radius,
+                   int distanceFactor) {
   const double u = row - centre.row + 1;  // the row distance is taken one row further down
   const double span = double(radius * radius) - u * u;
   if (span < 0) return;  // the offset row lies outside the disc: nothing to draw
   const int halfWidth = static_cast<int>(std::sqrt(span));
   const int columnEnd = clampToEdge(static_cast<int>(centre.column + halfWidth), size);
-  for (int column = clampToEdge(static_cast<int>(centre.column - halfWidth) + 1, size); column < columnEnd; ++column) {
+  for (int column = clampToEdge(static_cast<int>(centre.column - halfWidth) + 1, size);
+       column < columnEnd; ++column) {
     const double dx = column - centre.column;
     const int distance = static_cast<int>(std::sqrt(dx * dx + u * u) * distanceFactor);
     const auto shade = static_cast<std::uint8_t>(distance / 32);
@@ -65,10 +67,12 @@ void opCells(const OpInvocation& op) {
   }
   std::vector<CellCentre> centres(cells);
   for (int m = 0; m < cells; ++m)
-    centres[m] = {wrapCentreOnce(size / 2 - offsets[m], size), wrapCentreOnce(size / 2 - offsets[m + 4], size)};
+    centres[m] = {wrapCentreOnce(size / 2 - offsets[m], size),
+                  wrapCentreOnce(size / 2 - offsets[m + 4], size)};
   forEachRow(size, [&](int row) {
     for (const CellCentre& centre : centres)
-      if (row >= clampToEdge(centre.row - radius, size) && row < clampToEdge(centre.row + radius, size))
+      if (row >= clampToEdge(centre.row - radius, size) &&
+          row < clampToEdge(centre.row + radius, size))
         darkenCellRow(op.out, size, row, centre, radius, distanceFactor);
   });
 }

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "texture/ops/pixel.hpp"
 #include "texture/ops/parallel_rows.hpp"
+#include "texture/ops/pixel.hpp"
 #include "texture/texture_store.hpp"
 
 namespace tess {
@@ -46,7 +46,8 @@ void opPShift(const OpInvocation& op) {
   // rows of out, follow once those are written.
   const int longestShift = std::max({blueStep, greenStep, redStep}) * 255 / 64;
   const int insideRows = std::max(0, size - (longestShift + size - 1) / size - 1);
-  forRowRanges(insideRows, size, [&](int first, int end) { shiftPixels(first * size, end * size); });
+  forRowRanges(insideRows, size,
+               [&](int first, int end) { shiftPixels(first * size, end * size); });
   shiftPixels(insideRows * size, pixels);
 }
 

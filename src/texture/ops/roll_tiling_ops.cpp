@@ -73,8 +73,10 @@ void overlayRotatedRow(const std::uint8_t* out, std::uint8_t* accumulation, int 
   const int half = size / 2;
   for (const Rotation& rotation : rotations) {
     for (int column = 0; column < size; ++column) {
-      const int sourceColumn = static_cast<int>(half + rotation.cosTerm[column] - rotation.sinTerm[row]);
-      const int sourceRow = static_cast<int>(half + rotation.sinTerm[column] + rotation.cosTerm[row]);
+      const int sourceColumn =
+          static_cast<int>(half + rotation.cosTerm[column] - rotation.sinTerm[row]);
+      const int sourceRow =
+          static_cast<int>(half + rotation.sinTerm[column] + rotation.cosTerm[row]);
       if (sourceColumn > 0 && sourceColumn < size && sourceRow > 0 && sourceRow < size)
         mixPixel(pixelAt(accumulation, size, row, column), pixelAt(out, size, sourceRow, sourceColumn), mixType);
     }
@@ -98,7 +100,9 @@ void opTiling(const OpInvocation& op) {
     const int step = std::max(op.p[2] * 360 / 256, 15);
     std::vector<Rotation> rotations;
     for (int angle = 0; angle < 360; angle += step) rotations.emplace_back(size, angle);
-    forEachRow(size, [&](int row) { overlayRotatedRow(op.out, accumulation, size, row, rotations, mixType); });
+    forEachRow(size, [&](int row) {
+      overlayRotatedRow(op.out, accumulation, size, row, rotations, mixType);
+    });
   }
   std::memcpy(op.out, accumulation, StageArea::stageBytes(size));
 }

@@ -79,9 +79,10 @@ template <int W>
 inline void blurPixels(std::uint8_t* pixel, const PassReach& reach, std::uint8_t add) {
   const Bytes16 original = loadPixels<W>(pixel);
   const Bytes16 alpha = {0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF};
-  const Bytes16 sum = (loadPixels<W>(pixel + reach.below) >> 1) + (loadPixels<W>(pixel + reach.side) >> 3) +
-                      (loadPixels<W>(pixel - reach.side) >> 3) + (loadPixels<W>(pixel - reach.above) >> 3) +
-                      (original >> 3);
+  const Bytes16 sum = (loadPixels<W>(pixel + reach.below) >> 1) +
+                      (loadPixels<W>(pixel + reach.side) >> 3) +
+                      (loadPixels<W>(pixel - reach.side) >> 3) +
+                      (loadPixels<W>(pixel - reach.above) >> 3) + (original >> 3);
   Bytes16 total = sum + add;
   total |= reinterpret_cast<Bytes16>(total < sum);  // wrapped past 255: all ones
   storePixels<W>(pixel, (total & ~alpha) | (original & alpha));
@@ -101,14 +102,17 @@ void blurRun(std::uint8_t* from, std::uint8_t* to, const PassReach& reach, std::
 
 // Pixels [first, end) of the walk, in memory order, for one pass. Both ends are multiples of the
 // size (32 and up), so every group width divides the run.
-void blurWalkRange(std::uint8_t* walk, std::ptrdiff_t first, std::ptrdiff_t end, const PassReach& reach,
-                   int pass, std::uint8_t add) {
+void blurWalkRange(std::uint8_t* walk, std::ptrdiff_t first, std::ptrdiff_t end,
+                   const PassReach& reach, int pass, std::uint8_t add) {
   std::uint8_t* from = walk + first * 4;
   std::uint8_t* to = walk + end * 4;
   switch (groupWidth(pass)) {
-    case 4: return blurRun<4>(from, to, reach, add);
-    case 2: return blurRun<2>(from, to, reach, add);
-    default: return blurRun<1>(from, to, reach, add);
+    case 4:
+      return blurRun<4>(from, to, reach, add);
+    case 2:
+      return blurRun<2>(from, to, reach, add);
+    default:
+      return blurRun<1>(from, to, reach, add);
   }
 }
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
-#include "texture/ops/pixel.hpp"
 #include "texture/ops/parallel_rows.hpp"
+#include "texture/ops/pixel.hpp"
 
 namespace tess {
 
