@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <condition_variable>
+#include <cstring>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -18,22 +19,38 @@ namespace tess {
 
 namespace {
 
-bool rendersScenes(const Texture& texture) {
+// Whether regenerating the texture reads anything besides its own commands' results: a scene
+// that the renderer draws from the textures published so far, or a sprite taken from a stage
+// that this regeneration has not written yet (whatever earlier regenerations left there).
+bool readsEarlierWork(const Texture& texture) {
   const int end = std::min(texture.stageCount, kMaxStageCount);
-  for (int k = 1; k < end; ++k)
-    if (texture.commands[k].op == texop::RenderScene) return true;
+  for (int k = 1; k < end; ++k) {
+    const TextureCommand& command = texture.commands[k];
+    if (command.op == texop::RenderScene) return true;
+    if (command.op == texop::AddSprite && std::clamp(command.params[2], 1, 255) > k) return true;
+  }
   return false;
 }
 
-// Who regenerates which slot. Slots without scenes are claimed strictly in order, each together
-// with a free work area, so when the next slot to publish is not ready it is either in work or
-// claimable at once: no slot after it holds an area yet.
+// The bytes that regenerating a texture writes in its stage area: stages 0 up to its stage count
+// (the last result's forward copy), stage 1 at least.
+std::size_t regeneratedBytes(const Texture& texture) {
+  int stageCount = std::clamp(texture.stageCount, 1, kMaxStageCount);
+  while (stageCount > 1 && !StageArea::fits(stageCount, texture.size)) --stageCount;
+  return (stageCount + 1) * StageArea::stageBytes(texture.size);
+}
+
+// Who regenerates which slot. Slots that read only their own results are claimed strictly in
+// order, each together with a free work area, so when the next slot to publish is not ready it is
+// either in work or claimable at once: no slot after it holds an area yet. Publishing copies the
+// stages a slot wrote into the store's own area, so that area holds at every moment exactly what
+// regenerating one slot after another would leave there.
 class SlotPipeline {
  public:
   SlotPipeline(TextureStore& store, const std::vector<int>& slots, int threads)
       : store_(store), slots_(slots), jobs_(slots.size()) {
     for (std::size_t k = 0; k < slots.size(); ++k) {
-      jobs_[k].onCaller = rendersScenes(store.slots[slots[k]]);
+      jobs_[k].onCaller = readsEarlierWork(store.slots[slots[k]]);
       if (jobs_[k].onCaller) continue;
       jobs_[k].texture = store.slots[slots[k]];
       claimOrder_.push_back(k);
@@ -73,14 +90,17 @@ class SlotPipeline {
             changed_.wait(lock);
         }
         TextureStore* area = jobs_[k].area;
-        std::swap(store_.stages, area->stages);
-        free_.push_back(area);
-        changed_.notify_all();
         lock.unlock();
+        const Texture& texture = store_.slots[slot];
+        std::memcpy(store_.stages.stage(0, texture.size), area->stages.stage(0, texture.size),
+                    regeneratedBytes(texture));
         store_.current = slot;
         store_.changeMode = false;
         store_.workingStage = area->workingStage;
         store_.displayedStage = area->displayedStage;
+        lock.lock();
+        free_.push_back(area);
+        changed_.notify_all();
       }
       if (published) published(slot);
     }
@@ -128,11 +148,14 @@ void regenerateSlots(TextureStore& store, const std::vector<int>& slots,
   const int threads = static_cast<int>(std::min<std::size_t>(
       tbb::info::default_concurrency(),
       tbb::global_control::active_value(tbb::global_control::max_allowed_parallelism)));
-  SlotPipeline pipeline(store, slots, threads);
   if (threads <= 1) {
-    pipeline.publishAll(published);
+    for (int slot : slots) {
+      selectTexture(store, slot);
+      if (published) published(slot);
+    }
     return;
   }
+  SlotPipeline pipeline(store, slots, threads);
   // The workers run in an arena of their own: the calling thread never joins it while it
   // publishes, so it cannot end up inside a worker that waits for it.
   tbb::task_arena arena(threads - 1, 0);

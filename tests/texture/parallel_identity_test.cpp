@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <tbb/global_control.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
@@ -94,22 +95,25 @@ std::vector<Publication> regenerateAll(
   return publications;
 }
 
+// Slot k gets text k % 5 at size k % 6. Text 1 renders a scene; text 4 takes its sprite from
+// stage 9, which it never writes: what earlier, larger slots left there.
+constexpr const char* kTexts[] = {
+    "Clouds(40,3,64);\nBlur(9,2);\nMixer(1,2,128,128,4);\nList(1,5,64,64,64,64,64);\n"
+    "AddSprite(100,150,2,80,40);\n",
+    "Plasm(128,9,200,40);\nRenderScene(0,0);\nTwirl(120,130,160,200,100);\nDrwTxt(10,20,14,HI);\n",
+    "Cells(10,200,180,160);\nMotionBlur(20,0);\nClouds(20,9,32);\nMap2dPShift(1,140,90);\n",
+    "Mandelbrot(120,200,150,180);\nJulia(150,200);\nSolidFill(10,10,200,30,30,40);\n"
+    "Tiling(20,30,100,1);\n",
+    "Plasm(30,9,20,40);\nAddSprite(128,128,9,64,0);\n"};
+constexpr int kSizes[] = {512, 256, 64, 128, 256, 32};
+
 std::unique_ptr<TextureStore> storeWithSlots(const std::vector<int>& slots) {
-  const char* texts[] = {
-      "Clouds(40,3,64);\nBlur(9,2);\nMixer(1,2,128,128,4);\nList(1,5,64,64,64,64,64);\nAddSprite("
-      "100,150,2,80,40);\n",
-      "Plasm(128,9,200,40);\nRenderScene(0,0);\nTwirl(120,130,160,200,100);\nDrwTxt(10,20,14,HELLO)"
-      ";\n",
-      "Cells(10,200,180,160);\nMotionBlur(20,0);\nClouds(20,9,32);\nMap2dPShift(1,140,90);\n",
-      "Mandelbrot(120,200,150,180);\nJulia(150,200);\nSolidFill(10,10,200,30,30,40);\nTiling(20,30,"
-      "100,1);\n"};
-  const int sizes[] = {256, 64, 128, 32, 512};
   auto store = std::make_unique<TextureStore>();
   store->font.bytes.fill(0x33);
   for (std::size_t k = 0; k < slots.size(); ++k) {
     const std::string text = std::string("texture generation log\ntsize=") +
-                             std::to_string(sizes[k % 5]) + ";\nttype=0;\ntname=;\n" +
-                             texts[k % 4] + "end\n";
+                             std::to_string(kSizes[k % 6]) + ";\nttype=0;\ntname=;\n" +
+                             kTexts[k % 5] + "end\n";
     TextureTextRead read = readTextureText(text);
     EXPECT_TRUE(read.error.empty() && read.unknownLines.empty());
     store->slots[slots[k]] = read.texture;
@@ -130,21 +134,30 @@ TEST(ParallelIdentity, SlotsRegeneratedSideBySidePublishWhatOneAfterAnotherGives
   const auto expected =
       withThreads(1, [&] { return regenerateAll(*reference, slots, sequential); });
   ASSERT_EQ(expected.size(), slots.size());
-  // The scene rendered for slot 3 (the second) shows one slot published before it.
+  // The scene rendered for slot 3 (the second) shows one slot published before it, and the
+  // sprite of slot 9 (the fifth) shows what slot 0 left in stage 9: a fresh store gives another.
   EXPECT_EQ(expected[1].stages[2][0], 1);
+  auto fresh = storeWithSlots(slots);
+  selectTexture(*fresh, 9);
+  EXPECT_NE(testing::stageBytes(*fresh, 2), expected[4].stages[2]);
 
   for (std::size_t threads : {std::size_t{1}, kManyThreads}) {
     auto store = storeWithSlots(slots);
     const auto published =
         withThreads(threads, [&] { return regenerateAll(*store, slots, regenerateSlots); });
     ASSERT_EQ(published.size(), expected.size());
+    // The whole stage area as one slot after another leaves it, not only the published stages.
+    const std::size_t reach = 6 * StageArea::stageBytes(512);
+    const std::uint8_t* area = store->stages.stage(0, 32);
+    EXPECT_TRUE(std::equal(area, area + reach, reference->stages.stage(0, 32)))
+        << threads << " threads";
     for (std::size_t k = 0; k < expected.size(); ++k)
       EXPECT_TRUE(published[k] == expected[k])
           << "slot " << slots[k] << " on " << threads << " threads";
     // Nothing of the slots' command lists changed.
-    auto fresh = storeWithSlots(slots);
+    auto untouched = storeWithSlots(slots);
     for (int slot : slots)
-      EXPECT_EQ(textureText(store->slots[slot]), textureText(fresh->slots[slot])) << slot;
+      EXPECT_EQ(textureText(store->slots[slot]), textureText(untouched->slots[slot])) << slot;
   }
 }
 
