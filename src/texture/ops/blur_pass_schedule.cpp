@@ -39,10 +39,6 @@ void runPassSchedule(
   const Block firstBlock{0, 0};
   tbb::parallel_for_each(
       &firstBlock, &firstBlock + 1, [&](Block block, tbb::feeder<Block>& feeder) {
-        // Acquires what every predecessor wrote, whichever thread runs this block (the hand-over
-        // through the task queue orders it too, but out of sight of race detectors).
-        (void)waiting[static_cast<std::size_t>(block.pass) * blocks + block.index].load(
-            std::memory_order_acquire);
         const std::ptrdiff_t first = block.index * blockPixels;
         run(block.pass, first, std::min(first + blockPixels, walkPixels));
         auto release = [&](int pass, int index) {
