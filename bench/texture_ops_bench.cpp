@@ -1,5 +1,6 @@
 // Generator, geometry and distortion operations with their default parameters, one run of the
-// operation on the working stage per iteration (the copy of the previous stage included).
+// operation on the working stage per iteration (the copy of the previous stage included), on one
+// thread and on every core.
 
 #include <benchmark/benchmark.h>
 
@@ -8,6 +9,7 @@
 #include "texture/interpreter.hpp"
 #include "texture/operation_table.hpp"
 #include "texture/texture_store.hpp"
+#include "thread_limit.hpp"
 
 namespace tess {
 namespace {
@@ -34,6 +36,7 @@ std::unique_ptr<TextureStore> storeWithPicture(int size) {
 }
 
 void BM_Operation(benchmark::State& state, int op) {
+  const ThreadLimit limit(static_cast<int>(state.range(1)));
   const int size = static_cast<int>(state.range(0));
   auto store = storeWithPicture(size);
   FlatRenderer renderer;
@@ -53,10 +56,11 @@ void registerOperations() {
                      texop::Twirl,      texop::Lenz,     texop::RotorZoom,  texop::Roll,       texop::Tiling,
                      texop::Mozaic};
   for (int op : ops) {
-    benchmark::RegisterBenchmark(std::string(pristineOperationTable()[op].name).c_str(), BM_Operation, op)
-        ->Arg(256)
-        ->Arg(512)
-        ->Arg(1024)
+    benchmark::RegisterBenchmark(std::string(pristineOperationTable()[op].name).c_str(),
+                                 BM_Operation, op)
+        ->ArgsProduct({{256, 512, 1024}, {1, 0}})  // threads 1 and 0 (every core)
+        ->ArgNames({"size", "threads"})
+        ->UseRealTime()
         ->Unit(benchmark::kMillisecond);
   }
 }

@@ -3,7 +3,8 @@
 namespace tess {
 
 MsvcRandom& sharedRandom() {
-  static MsvcRandom generator;
+  // One per thread: textures regenerating side by side each reseed their own.
+  thread_local MsvcRandom generator;
   return generator;
 }
 

@@ -21,7 +21,8 @@ class MsvcRandom {
   std::uint32_t state_ = 1;
 };
 
-// The one generator that every texture operation and the synthesiser's noise table share.
+// The generator that every texture operation and the synthesiser's noise table share (one per
+// thread; every user reseeds it first, so what another thread drew never shows).
 MsvcRandom& sharedRandom();
 
 }  // namespace tess

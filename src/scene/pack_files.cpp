@@ -7,6 +7,7 @@
 #include "scene/scene_codes.hpp"
 #include "scene/scene_selection.hpp"
 #include "texture/interpreter.hpp"
+#include "texture/slot_regeneration.hpp"
 #include "texture/texture_text.hpp"
 
 namespace tess {
@@ -28,14 +29,11 @@ void loadFont(Project& project, std::vector<std::string>& notices) {
 
 void regenerateTextures(Project& project, const PackLoadOptions& options) {
   TextureStore& textures = project.textures;
-  bool any = false;
-  for (int t = 0; t < kPackTextureEntries; ++t) {
-    if (textures.slots[t].stageCount <= 1) continue;
-    selectTexture(textures, t);
-    if (options.afterTexture) options.afterTexture(t);
-    any = true;
-  }
-  if (!any) selectTexture(textures, 0);
+  std::vector<int> slots;
+  for (int t = 0; t < kPackTextureEntries; ++t)
+    if (textures.slots[t].stageCount > 1) slots.push_back(t);
+  if (slots.empty()) selectTexture(textures, 0);
+  regenerateSlots(textures, slots, options.afterTexture);
 }
 
 void resetSelection(SceneStore& scenes) {

@@ -14,7 +14,8 @@ namespace tess {
 
 struct PackLoadOptions {
   bool regenerateTextures = true;
-  // Called after each texture is regenerated, with that slot current: the application renders a
+  // Called after each texture is regenerated, with that slot current, in slot order on the
+  // loading thread (slots regenerate side by side on the other cores): the application renders a
   // frame so that the slot's device texture receives the image.
   std::function<void(int slot)> afterTexture;
 };

@@ -6,6 +6,7 @@
 
 #include "core/msvc_random.hpp"
 #include "texture/ops/colour_writes.hpp"
+#include "texture/ops/parallel_rows.hpp"
 #include "texture/texture_store.hpp"
 
 namespace tess {
@@ -62,27 +63,33 @@ void opClouds(const OpInvocation& op) {
     octaves.emplace_back(size, layer, std::max(layer * scale / layers, 1.0));
   }
 
-  std::vector<double> sums(size);
-  for (int y = 0; y < size; ++y) {
-    std::fill(sums.begin(), sums.end(), 0.0);
-    for (std::size_t k = 0; k < octaves.size(); ++k) {
-      const OctaveAxis& axis = octaves[k];
-      const int iy = axis.whole[y];
-      const double fy = axis.fraction[y];
-      const int weight = octaveLayers[k] + 2;
-      for (int x = 0; x < size; ++x) {
-        // Bilinear value; each row interpolation truncates and wraps to a byte first.
-        const int ix = axis.whole[x];
-        const double fx = axis.fraction[x];
-        const int top = static_cast<int>(table.at(ix, iy) * (1 - fx) + table.at(ix + 1, iy) * fx) % 256;
-        const int bottom = static_cast<int>(table.at(ix, iy + 1) * (1 - fx) + table.at(ix + 1, iy + 1) * fx) % 256;
-        const int value = static_cast<int>(top * (1 - fy) + bottom * fy);
-        sums[x] += value * weight / layers;
+  forRowRanges(size, size, [&](int firstRow, int endRow) {
+    std::vector<double> sums(size);
+    for (int y = firstRow; y < endRow; ++y) {
+      std::fill(sums.begin(), sums.end(), 0.0);
+      for (std::size_t k = 0; k < octaves.size(); ++k) {
+        const OctaveAxis& axis = octaves[k];
+        const int iy = axis.whole[y];
+        const double fy = axis.fraction[y];
+        const int weight = octaveLayers[k] + 2;
+        for (int x = 0; x < size; ++x) {
+          // Bilinear value; each row interpolation truncates and wraps to a byte first.
+          const int ix = axis.whole[x];
+          const double fx = axis.fraction[x];
+          const int top =
+              static_cast<int>(table.at(ix, iy) * (1 - fx) + table.at(ix + 1, iy) * fx) % 256;
+          const int bottom =
+              static_cast<int>(table.at(ix, iy + 1) * (1 - fx) + table.at(ix + 1, iy + 1) * fx) %
+              256;
+          const int value = static_cast<int>(top * (1 - fy) + bottom * fy);
+          sums[x] += value * weight / layers;
+        }
       }
+      for (int x = 0; x < size; ++x)
+        setGrey(pixelAt(op.out, size, y, x),
+                static_cast<std::uint8_t>(std::min(static_cast<int>(sums[x]), 255)));
     }
-    for (int x = 0; x < size; ++x)
-      setGrey(pixelAt(op.out, size, y, x), static_cast<std::uint8_t>(std::min(static_cast<int>(sums[x]), 255)));
-  }
+  });
 }
 
 }  // namespace tess

@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 
+#include "texture/ops/parallel_rows.hpp"
 #include "texture/ops/pixel.hpp"
 
 namespace tess {
@@ -14,7 +15,7 @@ namespace {
 using ChannelTables = std::array<std::array<std::uint8_t, 256>, 3>;
 
 void applyChannelTables(const OpInvocation& op, const ChannelTables& tables) {
-  forEachPixel(op.out, op.size, [&](std::uint8_t* pixel) {
+  forEachPixelInRows(op.out, op.size, [&](std::uint8_t* pixel) {
     for (int c = kBlue; c <= kRed; ++c) pixel[c] = tables[c][pixel[c]];
   });
 }
@@ -60,7 +61,7 @@ void opAdjustColor(const OpInvocation& op) {
     const double value = contrast * (brightness + weighted / 504.0) / 256;
     return static_cast<std::uint8_t>(std::clamp(value, 0.0, 255.0));
   };
-  forEachPixel(op.out, op.size, [&](std::uint8_t* pixel) {
+  forEachPixelInRows(op.out, op.size, [&](std::uint8_t* pixel) {
     const int b = pixel[kBlue], g = pixel[kGreen], r = pixel[kRed];
     pixel[kRed] = channel(b * w2 + g * w1 + r * w0);
     pixel[kGreen] = channel(r * w2 + b * w1 + g * w0);

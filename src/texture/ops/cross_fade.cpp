@@ -1,5 +1,6 @@
 #include "texture/ops/cross_fade.hpp"
 
+#include "texture/ops/parallel_rows.hpp"
 #include "texture/ops/pixel.hpp"
 
 namespace tess {
@@ -25,16 +26,21 @@ void opCrossFade(const OpInvocation& op) {
   const int zone = op.p[0] * size / 512;
   const int direction = op.p[1];
   if (direction > 1) return;
-  // Every pixel belongs to one pair at most, so the order of the pairs does not matter.
-  for (int k = 0; k < zone; ++k) {
-    for (int line = 0; line < size; ++line) {
-      if (direction == 0)
+  // Every pixel belongs to one pair at most, so the order of the pairs does not matter: rows
+  // (or pairs of rows) are independent.
+  if (direction == 0) {
+    forEachRow(size, [&](int line) {
+      for (int k = 0; k < zone; ++k)
         fadePair(pixelAt(op.out, size, line, k), pixelAt(op.out, size, line, size - 1 - k), k,
                  zone);
-      else
-        fadePair(pixelAt(op.out, size, k, line), pixelAt(op.out, size, size - 1 - k, line), k,
-                 zone);
-    }
+    });
+  } else {
+    forRowRanges(zone, 2 * size, [&](int first, int end) {
+      for (int k = first; k < end; ++k)
+        for (int line = 0; line < size; ++line)
+          fadePair(pixelAt(op.out, size, k, line), pixelAt(op.out, size, size - 1 - k, line), k,
+                   zone);
+    });
   }
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "texture/ops/colour_writes.hpp"
+#include "texture/ops/parallel_rows.hpp"
 #include "texture/ops/rotor_zoom.hpp"
 
 namespace tess {
@@ -28,14 +29,18 @@ Centre centreOf(const OpInvocation& op) { return {op.p[1] * op.size / 256, op.p[
 // Calls move(row, column, d) for every pixel whose distance d from the centre is at most radius.
 template <typename Move>
 void forEachPixelInDisc(int size, Centre centre, int radius, Move move) {
-  for (int row = std::max(centre.row - radius, 0); row <= std::min(centre.row + radius, size - 1); ++row) {
-    for (int column = std::max(centre.column - radius, 0); column <= std::min(centre.column + radius, size - 1);
-         ++column) {
-      const int dy = row - centre.row, dx = column - centre.column;
-      const double d = std::sqrt(double(dx * dx + dy * dy));
-      if (d <= radius) move(row, column, d);
+  const int firstRow = std::max(centre.row - radius, 0);
+  const int endRow = std::min(centre.row + radius, size - 1) + 1;
+  forRowRanges(std::max(endRow - firstRow, 0), 2 * radius + 1, [&](int first, int end) {
+    for (int row = firstRow + first; row < firstRow + end; ++row) {
+      for (int column = std::max(centre.column - radius, 0);
+           column <= std::min(centre.column + radius, size - 1); ++column) {
+        const int dy = row - centre.row, dx = column - centre.column;
+        const double d = std::sqrt(double(dx * dx + dy * dy));
+        if (d <= radius) move(row, column, d);
+      }
     }
-  }
+  });
 }
 
 }  // namespace
@@ -47,14 +52,14 @@ void opSinDistort(const OpInvocation& op) {
   std::vector<double> rowWave(size);  // the source row's offset depends on the column only
   for (int column = 0; column < size; ++column)
     rowWave[column] = amplitudeX * std::sin(column * frequencyX * kSinDistortStep);
-  for (int row = 0; row < size; ++row) {
+  forEachRow(size, [&](int row) {
     const int shift = static_cast<int>(amplitudeY * std::sin(row * frequencyY * kSinDistortStep));
     for (int column = 0; column < size; ++column) {
       const int sourceRow = wrapToImage(static_cast<int>(row + rowWave[column]), size);
       const int sourceColumn = wrapToImage(column + shift, size);
       copyColour(pixelAt(op.out, size, row, column), pixelAt(op.prev, size, sourceRow, sourceColumn));
     }
-  }
+  });
 }
 
 void opTwirl(const OpInvocation& op) {
@@ -97,11 +102,11 @@ void opRotorZoom(const OpInvocation& op) {
 void opMozaic(const OpInvocation& op) {
   const int size = op.size;
   const int order = op.p[0] + 1;
-  for (int row = 0; row < size; ++row) {
+  forEachRow(size, [&](int row) {
     const int sourceRow = order * row % size;
     for (int column = 0; column < size; ++column)
       copyColour(pixelAt(op.out, size, row, column), pixelAt(op.prev, size, sourceRow, order * column % size));
-  }
+  });
 }
 
 }  // namespace tess

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "texture/ops/parallel_rows.hpp"
 #include "texture/ops/pixel.hpp"
 #include "texture/stage_area.hpp"
 #include "texture/texture_store.hpp"
@@ -17,10 +18,12 @@ void mixStages(const OpInvocation& op, Mix mix) {
   const std::uint8_t* second = op.store.stage(op.p[1]);
   const int brightness1 = op.p[2];
   const int brightness2 = op.p[3];
-  const std::size_t bytes = StageArea::stageBytes(op.size);
-  for (std::size_t i = 0; i < bytes; i += 4)
-    for (int c = kBlue; c <= kRed; ++c)
-      op.out[i + c] = clampToByte(mix(brightness1 * first[i + c], brightness2 * second[i + c]));
+  const std::size_t rowBytes = static_cast<std::size_t>(op.size) * 4;
+  forRowRanges(op.size, op.size, [&](int firstRow, int endRow) {
+    for (std::size_t i = firstRow * rowBytes; i < endRow * rowBytes; i += 4)
+      for (int c = kBlue; c <= kRed; ++c)
+        op.out[i + c] = clampToByte(mix(brightness1 * first[i + c], brightness2 * second[i + c]));
+  });
 }
 
 }  // namespace

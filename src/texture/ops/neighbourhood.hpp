@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "texture/op_dispatch.hpp"
+#include "texture/ops/parallel_rows.hpp"
 #include "texture/ops/pixel.hpp"
 
 namespace tess {
@@ -23,7 +24,7 @@ struct Neighbourhood {
 template <typename Combine>
 void filterNeighbourhoods(const OpInvocation& op, Combine combine) {
   const int size = op.size;
-  for (int row = 0; row < size; ++row) {
+  forEachRow(size, [&](int row) {
     const std::uint8_t* above = pixelAt(op.prev, size, std::max(row - 1, 0), 0);
     const std::uint8_t* here = pixelAt(op.prev, size, row, 0);
     const std::uint8_t* below = pixelAt(op.prev, size, std::min(row + 1, size - 1), 0);
@@ -40,7 +41,7 @@ void filterNeighbourhoods(const OpInvocation& op, Combine combine) {
       }
       target[middle + kAlpha] = here[middle + kAlpha];
     }
-  }
+  });
 }
 
 }  // namespace tess

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "texture/ops/colour_writes.hpp"
+#include "texture/ops/parallel_rows.hpp"
 
 namespace tess {
 
@@ -21,23 +22,27 @@ double wrapCentreOnce(double value, int size) {
   return value;
 }
 
-// Darkens the disc of the given radius around (cy, cx) with the distance pattern: every pixel
-// keeps the darker of its grey and the scaled distance to the centre taken as a byte.
-void darkenCell(std::uint8_t* out, int size, double cy, double cx, int radius, int distanceFactor) {
-  const int rowEnd = clampToEdge(cy + radius, size);
-  for (int row = clampToEdge(cy - radius, size); row < rowEnd; ++row) {
-    const double u = row - cy + 1;  // the row distance is taken one row further down
-    const double span = double(radius * radius) - u * u;
-    if (span < 0) continue;  // the offset row lies outside the disc: nothing to draw
-    const int halfWidth = static_cast<int>(std::sqrt(span));
-    const int columnEnd = clampToEdge(static_cast<int>(cx + halfWidth), size);
-    for (int column = clampToEdge(static_cast<int>(cx - halfWidth) + 1, size); column < columnEnd; ++column) {
-      const double dx = column - cx;
-      const int distance = static_cast<int>(std::sqrt(dx * dx + u * u) * distanceFactor);
-      const auto shade = static_cast<std::uint8_t>(distance / 32);
-      std::uint8_t* px = pixelAt(out, size, row, column);
-      setGrey(px, std::min(px[kBlue], shade));
-    }
+struct CellCentre {
+  double row, column;
+};
+
+// Darkens one row of the disc of the given radius around a cell centre with the distance
+// pattern: every pixel keeps the darker of its grey and the scaled distance to the centre taken
+// as a byte. Taking the darker value is order-free, so rows may be drawn cell by cell in any order.
+void darkenCellRow(std::uint8_t* out, int size, int row, CellCentre centre, int radius,
+                   int distanceFactor) {
+  const double u = row - centre.row + 1;  // the row distance is taken one row further down
+  const double span = double(radius * radius) - u * u;
+  if (span < 0) return;  // the offset row lies outside the disc: nothing to draw
+  const int halfWidth = static_cast<int>(std::sqrt(span));
+  const int columnEnd = clampToEdge(static_cast<int>(centre.column + halfWidth), size);
+  for (int column = clampToEdge(static_cast<int>(centre.column - halfWidth) + 1, size);
+       column < columnEnd; ++column) {
+    const double dx = column - centre.column;
+    const int distance = static_cast<int>(std::sqrt(dx * dx + u * u) * distanceFactor);
+    const auto shade = static_cast<std::uint8_t>(distance / 32);
+    std::uint8_t* px = pixelAt(out, size, row, column);
+    setGrey(px, std::min(px[kBlue], shade));
   }
 }
 
@@ -60,11 +65,16 @@ void opCells(const OpInvocation& op) {
     const int degrees = k * (alfa + 1222) / 50;
     offsets[k] = spread * std::sin(degrees * std::numbers::pi / 180);
   }
-  for (int m = 0; m < cells; ++m) {
-    const double cy = wrapCentreOnce(size / 2 - offsets[m], size);
-    const double cx = wrapCentreOnce(size / 2 - offsets[m + 4], size);
-    darkenCell(op.out, size, cy, cx, radius, distanceFactor);
-  }
+  std::vector<CellCentre> centres(cells);
+  for (int m = 0; m < cells; ++m)
+    centres[m] = {wrapCentreOnce(size / 2 - offsets[m], size),
+                  wrapCentreOnce(size / 2 - offsets[m + 4], size)};
+  forEachRow(size, [&](int row) {
+    for (const CellCentre& centre : centres)
+      if (row >= clampToEdge(centre.row - radius, size) &&
+          row < clampToEdge(centre.row + radius, size))
+        darkenCellRow(op.out, size, row, centre, radius, distanceFactor);
+  });
 }
 
 void opPlasm(const OpInvocation& op) {
@@ -78,13 +88,13 @@ void opPlasm(const OpInvocation& op) {
     waveX[i] = 63.5 * std::sin(k * ((size - i) * frequencyX + op.p[1]));
     waveY[i] = 63.5 * std::sin(k * ((size - i) * frequencyY + op.p[3]));
   }
-  for (int y = 0; y < size; ++y) {
+  forEachRow(size, [&](int y) {
     for (int x = 0; x < size; ++x) {
       // Rounded to nearest, halves to even as the floating-point unit rounds.
       const auto value = static_cast<std::uint8_t>(std::nearbyint(waveX[x] + waveY[y] + 127));
       setGrey(pixelAt(op.out, size, y, x), value);
     }
-  }
+  });
 }
 
 void opChessField(const OpInvocation& op) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "texture/ops/parallel_rows.hpp"
 #include "texture/ops/pixel.hpp"
 #include "texture/texture_store.hpp"
 
@@ -32,13 +33,22 @@ void opPShift(const OpInvocation& op) {
     return number < pixels ? op.prev[number * 4 + channel]
                            : op.out[(number - pixels) * 4 + channel];
   };
-  for (int n = 0; n < pixels; ++n) {
-    const std::uint8_t* source = op.prev + n * 4;
-    const int blue = channelAt(n + blueStep * source[kBlue] / 64, kBlue);
-    const int green = channelAt(n + greenStep * source[kGreen] / 64, kGreen);
-    const int red = channelAt(n + redStep * source[kRed] / 64, kRed);
-    writeSaturationMix(op.out + n * 4, blue, green, red, op.p[3]);
-  }
+  auto shiftPixels = [&](int first, int end) {
+    for (int n = first; n < end; ++n) {
+      const std::uint8_t* source = op.prev + n * 4;
+      const int blue = channelAt(n + blueStep * source[kBlue] / 64, kBlue);
+      const int green = channelAt(n + greenStep * source[kGreen] / 64, kGreen);
+      const int red = channelAt(n + redStep * source[kRed] / 64, kRed);
+      writeSaturationMix(op.out + n * 4, blue, green, red, op.p[3]);
+    }
+  };
+  // Rows whose shifts stay inside prev are independent; the last rows, which may read the first
+  // rows of out, follow once those are written.
+  const int longestShift = std::max({blueStep, greenStep, redStep}) * 255 / 64;
+  const int insideRows = std::max(0, size - (longestShift + size - 1) / size - 1);
+  forRowRanges(insideRows, size,
+               [&](int first, int end) { shiftPixels(first * size, end * size); });
+  shiftPixels(insideRows * size, pixels);
 }
 
 void opRadialPShift(const OpInvocation& op) {
@@ -46,7 +56,7 @@ void opRadialPShift(const OpInvocation& op) {
   const int half = size / 2;
   const int steps[3] = {op.p[0] * size / 256, op.p[1] * size / 256,
                         op.p[2] * size / 256};  // blue, green, red
-  for (int i = 0; i < size; ++i) {
+  forEachRow(size, [&](int i) {
     for (int j = 0; j < size; ++j) {
       const std::uint8_t* here = pixelAt(op.prev, size, i, j);
       int shifted[3];
@@ -59,14 +69,14 @@ void opRadialPShift(const OpInvocation& op) {
       writeSaturationMix(pixelAt(op.out, size, i, j), shifted[kBlue], shifted[kGreen],
                          shifted[kRed], op.p[3]);
     }
-  }
+  });
 }
 
 void opMap2dPShift(const OpInvocation& op) {
   const int size = op.size;
   const int mask = size - 1;  // sizes are powers of two: & wraps negative offsets too
   const std::uint8_t* map = op.store.stage(op.p[0]);
-  for (int k = 0; k < size; ++k) {
+  forEachRow(size, [&](int k) {
     for (int i = 0; i < size; ++i) {
       const std::uint8_t* offset = pixelAt(map, size, k, i);
       const int column = (i + (offset[kBlue] - size / 2) * op.p[1] / 128) & mask;
@@ -77,7 +87,7 @@ void opMap2dPShift(const OpInvocation& op) {
       target[kGreen] = source[kGreen];
       target[kRed] = source[kRed];
     }
-  }
+  });
 }
 
 }  // namespace tess

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "texture/ops/colour_writes.hpp"
+#include "texture/ops/parallel_rows.hpp"
 #include "texture/stage_area.hpp"
 #include "texture/texture_store.hpp"
 
@@ -27,7 +28,7 @@ void roll(const std::uint8_t* prev, std::uint8_t* out, int size, int x, int y, i
   const int columnOffset = (x + 1) * size / 256;
   const int rowOffset = 2 * (size - size / 2 - size * (y + 1) / 256);
   const bool mirrorColumns = flip & 1, mirrorRows = flip & 2;
-  for (int row = 0; row < size; ++row) {
+  forEachRow(size, [&](int row) {
     const int sourceRow = wrapOnce(row + rowOffset, size);
     const int targetRow = mirrorRows ? size - 1 - row : row;
     for (int column = 0; column < size; ++column) {
@@ -35,7 +36,7 @@ void roll(const std::uint8_t* prev, std::uint8_t* out, int size, int x, int y, i
       copyColour(pixelAt(out, size, targetRow, targetColumn),
                  pixelAt(prev, size, sourceRow, wrapOnce(column + columnOffset, size)));
     }
-  }
+  });
 }
 
 enum MixType { kMixAdd = 0, kMixLighter = 1 };
@@ -48,23 +49,34 @@ void mixPixel(std::uint8_t* accumulated, const std::uint8_t* value, int mixType)
   }
 }
 
-// Overlays out, rotated by angle degrees about the centre, onto the accumulation image. Source
-// positions truncate toward zero and count only strictly inside the image; outside ones add
-// nothing in either mix.
-void overlayRotated(const std::uint8_t* out, std::uint8_t* accumulation, int size, int angle, int mixType) {
-  const double radians = angle * (std::numbers::pi / 180);
-  const double cosE = std::cos(radians), sinE = std::sin(radians);
-  const int half = size / 2;
-  std::vector<double> columnCos(size), columnSin(size);
-  for (int column = 0; column < size; ++column) {
-    columnCos[column] = (column - half) * cosE;
-    columnSin[column] = (column - half) * sinE;
+// One rotation of out by an angle in degrees about the centre: (k - half) cos e and
+// (k - half) sin e for every column or row k, the terms of its source positions.
+struct Rotation {
+  std::vector<double> cosTerm, sinTerm;
+
+  Rotation(int size, int angle) : cosTerm(size), sinTerm(size) {
+    const double radians = angle * (std::numbers::pi / 180);
+    const double cosE = std::cos(radians), sinE = std::sin(radians);
+    const int half = size / 2;
+    for (int k = 0; k < size; ++k) {
+      cosTerm[k] = (k - half) * cosE;
+      sinTerm[k] = (k - half) * sinE;
+    }
   }
-  for (int row = 0; row < size; ++row) {
-    const double rowSin = (row - half) * sinE, rowCos = (row - half) * cosE;
+};
+
+// Overlays one row of each rotation of out, in the order given, onto the accumulation image.
+// Source positions truncate toward zero and count only strictly inside the image; outside ones
+// add nothing in either mix.
+void overlayRotatedRow(const std::uint8_t* out, std::uint8_t* accumulation, int size, int row,
+                       const std::vector<Rotation>& rotations, int mixType) {
+  const int half = size / 2;
+  for (const Rotation& rotation : rotations) {
     for (int column = 0; column < size; ++column) {
-      const int sourceColumn = static_cast<int>(half + columnCos[column] - rowSin);
-      const int sourceRow = static_cast<int>(half + columnSin[column] + rowCos);
+      const int sourceColumn =
+          static_cast<int>(half + rotation.cosTerm[column] - rotation.sinTerm[row]);
+      const int sourceRow =
+          static_cast<int>(half + rotation.sinTerm[column] + rotation.cosTerm[row]);
       if (sourceColumn > 0 && sourceColumn < size && sourceRow > 0 && sourceRow < size)
         mixPixel(pixelAt(accumulation, size, row, column), pixelAt(out, size, sourceRow, sourceColumn), mixType);
     }
@@ -86,7 +98,11 @@ void opTiling(const OpInvocation& op) {
   const int mixType = op.p[3];
   if (mixType == kMixAdd || mixType == kMixLighter) {
     const int step = std::max(op.p[2] * 360 / 256, 15);
-    for (int angle = 0; angle < 360; angle += step) overlayRotated(op.out, accumulation, size, angle, mixType);
+    std::vector<Rotation> rotations;
+    for (int angle = 0; angle < 360; angle += step) rotations.emplace_back(size, angle);
+    forEachRow(size, [&](int row) {
+      overlayRotatedRow(op.out, accumulation, size, row, rotations, mixType);
+    });
   }
   std::memcpy(op.out, accumulation, StageArea::stageBytes(size));
 }

@@ -1,8 +1,10 @@
 #include "texture/ops/rotor_zoom.hpp"
 
 #include <cmath>
+#include <vector>
 
 #include "texture/ops/colour_writes.hpp"
+#include "texture/ops/parallel_rows.hpp"
 
 namespace tess {
 
@@ -28,9 +30,18 @@ void rotorZoom(const std::uint8_t* source, std::uint8_t* destination, int size, 
   double rowL = half - size * zoom * std::cos(theta45) * 0.0109375 + dx * std::sin(theta) + dy * std::cos(theta);
   double rowM = half + size * zoom * std::sin(theta45) * 0.0109375 + dy * std::sin(-theta) + dx * std::cos(-theta);
 
-  std::uint8_t* target = destination;
+  // Each row starts where the running sums of the rows before leave it; they are added up in
+  // order first, so the rows themselves are independent.
+  std::vector<double> startL(size), startM(size);
   for (int row = 0; row < size; ++row) {
-    double l = rowL, m = rowM;
+    startL[row] = rowL;
+    startM[row] = rowM;
+    rowL += w;
+    rowM -= a;
+  }
+  forEachRow(size, [&](int row) {
+    double l = startL[row], m = startM[row];
+    std::uint8_t* target = pixelAt(destination, size, row, 0);
     for (int column = 0; column < size; ++column, target += 4) {
       const double sourceColumn = settings.xDeform * m / 64;
       const double sourceRow = settings.yDeform * l / 64;
@@ -41,9 +52,7 @@ void rotorZoom(const std::uint8_t* source, std::uint8_t* destination, int size, 
       l += a;
       m += w;
     }
-    rowL += w;
-    rowM -= a;
-  }
+  });
 }
 
 }  // namespace tess

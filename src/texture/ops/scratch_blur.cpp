@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "texture/ops/blur_pass_schedule.hpp"
 #include "texture/ops/pixel.hpp"
 #include "texture/stage_area.hpp"
 #include "texture/texture_store.hpp"
@@ -17,50 +18,110 @@ namespace {
 constexpr int kReachAboveRows = 255;
 constexpr int kReachBelowRows = 32;
 
-enum class BlurShape { kCross, kHorizontal };
+// Pixels per walk block: the unit of work that one task blurs for one pass.
+constexpr int kBlockPixels = 8192;
 
-// Two pixels at a time in 16-bit lanes (generic vectors: SSE2 or NEON as the target has them).
-using Bytes8 = std::uint8_t __attribute__((vector_size(8)));
-using Lanes8 = std::uint16_t __attribute__((vector_size(16)));
-constexpr int kVectorPixels = 2;
+enum class BlurShape { kCross, kHorizontal };
 
 // The offsets of one pass, in bytes from the pixel P.
 struct PassReach {
   std::ptrdiff_t below, above, side;
 };
 
-inline void blurPixel(std::uint8_t* pixel, const PassReach& reach, int add) {
-  for (int c = kBlue; c <= kRed; ++c) {
-    const int value = pixel[reach.below + c] / 2 + pixel[reach.side + c] / 8 +
-                      pixel[c - reach.side] / 8 + pixel[c - reach.above] / 8 + pixel[c] / 8 + add;
-    pixel[c] = static_cast<std::uint8_t>(std::min(value, 255));
+PassReach passReach(BlurShape shape, int pass, std::ptrdiff_t rowBytes) {
+  const bool cross = shape == BlurShape::kCross;
+  return {cross ? ((pass + 1) / 8 + 1) * rowBytes : 0, cross ? (pass + 1) * rowBytes : 0,
+          static_cast<std::ptrdiff_t>(pass) * 4};
+}
+
+// Sixteen bytes, four pixels: wider generic vectors than the target's registers, and narrower
+// ones, fall back to byte-by-byte code, so narrower groups use the low part of one of these.
+using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
+using Words64 = std::uint64_t __attribute__((vector_size(16)));
+using Words32 = std::uint32_t __attribute__((vector_size(16)));
+
+// W (1, 2 or 4) pixels into the low bytes of a vector, and back.
+template <int W>
+inline Bytes16 loadPixels(const std::uint8_t* at) {
+  if constexpr (W == 4) {
+    Bytes16 bytes;
+    std::memcpy(&bytes, at, sizeof bytes);
+    return bytes;
+  } else if constexpr (W == 2) {
+    std::uint64_t word;
+    std::memcpy(&word, at, sizeof word);
+    return reinterpret_cast<Bytes16>(Words64{word, 0});
+  } else {
+    std::uint32_t word;
+    std::memcpy(&word, at, sizeof word);
+    return reinterpret_cast<Bytes16>(Words32{word, 0, 0, 0});
   }
 }
 
-// The same for two consecutive pixels, read before either is written: valid when their Lt lie
-// before both (Lt is P itself in pass 0, or two or more pixels back).
-inline void blurTwoPixels(std::uint8_t* pixel, const PassReach& reach, int add) {
-  auto lanes = [](const std::uint8_t* at) {
-    Bytes8 bytes;
-    std::memcpy(&bytes, at, sizeof bytes);
-    return __builtin_convertvector(bytes, Lanes8);
-  };
-  Bytes8 original;
-  std::memcpy(&original, pixel, sizeof original);
-  Lanes8 value = (lanes(pixel + reach.below) >> 1) + (lanes(pixel + reach.side) >> 3) +
-                 (lanes(pixel - reach.side) >> 3) + (lanes(pixel - reach.above) >> 3) +
-                 (__builtin_convertvector(original, Lanes8) >> 3) + static_cast<std::uint16_t>(add);
-  value = value < 255 ? value : 255;
-  const Bytes8 alpha = {0, 0, 0, 0xFF, 0, 0, 0, 0xFF};
-  const Bytes8 result = (__builtin_convertvector(value, Bytes8) & ~alpha) | (original & alpha);
-  std::memcpy(pixel, &result, sizeof result);
+template <int W>
+inline void storePixels(std::uint8_t* at, Bytes16 bytes) {
+  if constexpr (W == 4) {
+    std::memcpy(at, &bytes, sizeof bytes);
+  } else if constexpr (W == 2) {
+    const std::uint64_t word = reinterpret_cast<Words64>(bytes)[0];
+    std::memcpy(at, &word, sizeof word);
+  } else {
+    const std::uint32_t word = reinterpret_cast<Words32>(bytes)[0];
+    std::memcpy(at, &word, sizeof word);
+  }
+}
+
+// Blue, green and red of W (1, 2 or 4) consecutive pixels, each read before any of them is
+// written: valid when every Lt lies before all W (Lt is P itself in pass 0, else W <= i). Byte
+// lanes hold the sum exactly: X/2 + four eighths is at most 127 + 4 * 31 = 251, so only the added
+// brightness can pass 255, and it saturates.
+template <int W>
+inline void blurPixels(std::uint8_t* pixel, const PassReach& reach, std::uint8_t add) {
+  const Bytes16 original = loadPixels<W>(pixel);
+  const Bytes16 alpha = {0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF};
+  const Bytes16 sum = (loadPixels<W>(pixel + reach.below) >> 1) +
+                      (loadPixels<W>(pixel + reach.side) >> 3) +
+                      (loadPixels<W>(pixel - reach.side) >> 3) +
+                      (loadPixels<W>(pixel - reach.above) >> 3) + (original >> 3);
+  Bytes16 total = sum + add;
+  total |= reinterpret_cast<Bytes16>(total < sum);  // wrapped past 255: all ones
+  storePixels<W>(pixel, (total & ~alpha) | (original & alpha));
+}
+
+// The widest group that pass i may blur at once: four pixels in pass 0 and from pass 4 on (each
+// group of four still reads only pixels outside itself), one in pass 1, two in passes 2 and 3.
+int groupWidth(int pass) {
+  if (pass == 0 || pass >= 4) return 4;
+  return pass;
+}
+
+template <int W>
+void blurRun(std::uint8_t* from, std::uint8_t* to, const PassReach& reach, std::uint8_t add) {
+  for (std::uint8_t* pixel = from; pixel != to; pixel += 4 * W) blurPixels<W>(pixel, reach, add);
+}
+
+// Pixels [first, end) of the walk, in memory order, for one pass. Both ends are multiples of the
+// size (32 and up), so every group width divides the run.
+void blurWalkRange(std::uint8_t* walk, std::ptrdiff_t first, std::ptrdiff_t end,
+                   const PassReach& reach, int pass, std::uint8_t add) {
+  std::uint8_t* from = walk + first * 4;
+  std::uint8_t* to = walk + end * 4;
+  switch (groupWidth(pass)) {
+    case 4:
+      return blurRun<4>(from, to, reach, add);
+    case 2:
+      return blurRun<2>(from, to, reach, add);
+    default:
+      return blurRun<1>(from, to, reach, add);
+  }
 }
 
 // Each pass walks from the last row of image 0 to the first row of image 2 in memory order and
 // replaces blue, green and red of each pixel P by X/2 + Rt/8 + Lt/8 + Y/8 + P/8 + add, saturated,
 // where Rt and Lt lie i pixels after and before P. For the cross X is the pixel (i + 1) / 8 + 1
 // rows below and Y the pixel i + 1 rows above; for the horizontal smear both are P itself.
-// Pixels before P already hold this pass's values.
+// Pixels before P already hold this pass's values. Passes overlap on the cores, each one a fixed
+// distance behind the one before (see BlurPassSchedule).
 void runBlurPasses(const OpInvocation& op, BlurShape shape) {
   const int size = op.size;
   const std::ptrdiff_t rowBytes = static_cast<std::ptrdiff_t>(size) * 4;
@@ -74,21 +135,20 @@ void runBlurPasses(const OpInvocation& op, BlurShape shape) {
   std::memcpy(image1, op.prev, imageBytes);
   std::memset(image1 + imageBytes, 0, imageBytes + zeroRowsBelow * rowBytes);
 
-  const int add = op.p[1];
-  std::uint8_t* walkBegin = image1 - rowBytes;
-  std::uint8_t* walkEnd = image1 + imageBytes + rowBytes;  // (S + 2) S pixels, an even count
-  for (int pass = 0; pass < op.p[0]; ++pass) {
-    const bool cross = shape == BlurShape::kCross;
-    const PassReach reach{cross ? ((pass + 1) / 8 + 1) * rowBytes : 0,
-                          cross ? (pass + 1) * rowBytes : 0, static_cast<std::ptrdiff_t>(pass) * 4};
-    if (pass == 0 || pass >= kVectorPixels) {
-      for (std::uint8_t* pixel = walkBegin; pixel != walkEnd; pixel += 4 * kVectorPixels)
-        blurTwoPixels(pixel, reach, add);
-    } else {
-      for (std::uint8_t* pixel = walkBegin; pixel != walkEnd; pixel += 4)
-        blurPixel(pixel, reach, add);
-    }
-  }
+  const auto add = static_cast<std::uint8_t>(op.p[1]);
+  std::uint8_t* walk = image1 - rowBytes;
+  const std::ptrdiff_t walkPixels = static_cast<std::ptrdiff_t>(size + 2) * size;
+  // How far past its own position a pass still touches the previous pass's pixels: its X and Rt,
+  // and the previous pass's own Y and Lt, which must be read before this pass overwrites them.
+  auto reachPixels = [&](int pass) {
+    const PassReach own = passReach(shape, pass, rowBytes);
+    const PassReach before = passReach(shape, pass - 1, rowBytes);
+    return std::max({own.below, own.side, before.above, before.side}) / 4;
+  };
+  runPassSchedule(op.p[0], walkPixels, kBlockPixels, reachPixels,
+                  [&](int pass, std::ptrdiff_t first, std::ptrdiff_t end) {
+                    blurWalkRange(walk, first, end, passReach(shape, pass, rowBytes), pass, add);
+                  });
   std::memcpy(op.out, image1, imageBytes);
 }
 

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "texture/ops/colour_writes.hpp"
+#include "texture/ops/parallel_rows.hpp"
 
 namespace tess {
 
@@ -48,7 +49,7 @@ void opAddParticle(const OpInvocation& op) {
                fadeOut = op.p[6];
   const double radius = size * rad / 256;
   const double cx = size * x / 256, cy = size * y / 256;
-  for (int row = 0; row < size; ++row) {
+  forEachRow(size, [&](int row) {
     for (int column = 0; column < size; ++column) {
       const double dx = column - cx, dy = row - cy;
       const double d = std::min(std::sqrt(dx * dx + dy * dy), radius);
@@ -59,7 +60,7 @@ void opAddParticle(const OpInvocation& op) {
       target[kGreen] = addClamped(source[kGreen], (green - 128) * 1.984375 * weight);
       target[kRed] = addClamped(source[kRed], (red - 128) * 1.984375 * weight);
     }
-  }
+  });
 }
 
 }  // namespace tess

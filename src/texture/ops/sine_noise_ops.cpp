@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "texture/ops/parallel_rows.hpp"
 #include "texture/ops/pixel.hpp"
 
 namespace tess {
@@ -18,9 +19,9 @@ std::uint8_t lowByte(double value) {
 
 void opAddNoise(const OpInvocation& op) {
   const int amp = op.p[0];
-  int i = 0;
-  forEachPixel(op.out, op.size, [&](std::uint8_t* pixel) {
-    const double index = i++;
+  std::uint8_t* const image = op.out;
+  forEachPixelInRows(image, op.size, [&](std::uint8_t* pixel) {
+    const double index = static_cast<double>((pixel - image) / 4);  // the pixel's number
     const int noise =
         lowByte(std::sin(97 * index) * std::sin(47 * index) * std::sin(22 * index) * 32768);
     const int add = amp * noise / 255;
