@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libpng-dev
+  libpng-dev libtbb-dev
   libsdl2-dev libopenmpt-dev python3
   libepoxy-dev libegl-dev libgl-dev libegl-mesa0 libgl1-mesa-dri
   qt6-base-dev xvfb xauth

@@ -330,6 +330,14 @@ void applyEntry(const Modifier& m, const SceneObject& owner, const GridCell& g, 
 
 }  // namespace
 
+bool listReadsTime(const ModifierList& list) {
+  const int count = std::min<int>(list.count, kModifierCapacity);
+  return std::any_of(list.entries.begin(), list.entries.begin() + count, [](const Modifier& m) {
+    return m.code >= AnimaSine && m.code <= AnimaCycle &&
+           (m.p1 != 0 || m.p2 != 0 || m.p3 != 0 || m.p4 != 0 || m.p5 != 0);
+  });
+}
+
 double modifierTime(std::uint64_t milliseconds) {
   return static_cast<double>(milliseconds % 65535) * 0.0030679618939757347;
 }
@@ -353,22 +361,31 @@ void ApplyModifiers(const ModifierList& list, const SceneObject& owner, bool gro
   }
 }
 
-void ModifierProgram::rebuild(const Scene& scene, int originIndex, double time, bool chain) {
-  links_.clear();
-  steps_.clear();
+ControlChain controlChain(const Scene& scene, int originIndex, bool chain) {
+  ControlChain result;
   std::bitset<kObjectSlots> visited;
   bool group = false;
   int current = originIndex;
   while (true) {
+    result.links[result.count++] = ChainLink{current, group};
     const SceneObject& owner = scene.objects[current];
-    addLink(scene.modifiers[current], owner, group, time);
     const int next = owner.controlObject;
     if (!chain || (owner.controlMode != 1 && owner.controlMode != 2) || next == originIndex ||
         visited[next])
-      return;
+      return result;
     visited[next] = true;
     group = group || owner.controlMode == 2;  // a locCS link keeps the flag as it is
     current = next;
+  }
+}
+
+void ModifierProgram::rebuild(const Scene& scene, int originIndex, double time, bool chain) {
+  links_.clear();
+  steps_.clear();
+  const ControlChain links = controlChain(scene, originIndex, chain);
+  for (int k = 0; k < links.count; ++k) {
+    const int object = links.links[k].object;
+    addLink(scene.modifiers[object], scene.objects[object], links.links[k].group, time);
   }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <vector>
 
 #include "engine/mesh_point.hpp"
@@ -9,6 +10,23 @@ namespace tess {
 
 // Milliseconds since start to modifier time: (ms mod 65535) * 0.0030679618939757347.
 double modifierTime(std::uint64_t milliseconds);
+
+// Whether the list's result depends on the modifier time: only anima amplitude entries read it,
+// and one whose parameters are all 0 adds nothing.
+bool listReadsTime(const ModifierList& list);
+
+// The objects whose lists one build applies, in order: the origin, then (with chain set) its
+// control chain, visiting each object at most once and never the origin again. group: the link
+// acts in scene coordinates (some earlier link was glCS).
+struct ChainLink {
+  int object = 0;
+  bool group = false;
+};
+struct ControlChain {
+  int count = 0;
+  std::array<ChainLink, kObjectSlots> links{};
+};
+ControlChain controlChain(const Scene& scene, int originIndex, bool chain);
 
 // What every list applied to one point shares.
 struct ModifierPass {

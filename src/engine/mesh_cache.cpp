@@ -1,0 +1,102 @@
+#include "engine/mesh_cache.hpp"
+
+#include <tbb/enumerable_thread_specific.h>
+#include <tbb/parallel_for.h>
+
+#include <algorithm>
+
+#include "engine/modifier_engine.hpp"
+#include "scene/scene_codes.hpp"
+
+namespace tess {
+
+namespace {
+
+// Every entry of a list, those past its count too: a loft reads the entry after its last one.
+bool sameList(const ModifierList& a, const ModifierList& b) {
+  return a.count == b.count && a.entries == b.entries;
+}
+
+}  // namespace
+
+bool operator==(const MeshKey& a, const MeshKey& b) {
+  return a.owners == b.owners &&
+         std::equal(a.lists.begin(), a.lists.end(), b.lists.begin(), b.lists.end(), sameList) &&
+         a.camera == b.camera && a.rotation.phi == b.rotation.phi &&
+         a.rotation.theta == b.rotation.theta && a.rotation.psi == b.rotation.psi &&
+         a.viewMode == b.viewMode && a.time == b.time && a.heights == b.heights &&
+         a.heightsGeneration == b.heightsGeneration && a.displaceDepth == b.displaceDepth;
+}
+
+void makeMeshKey(const SceneStore& scenes, int sceneIndex, int index, const MeshInputs& inputs,
+                 MeshKey& key) {
+  const Scene& scene = scenes.scenes[sceneIndex];
+  const SceneObject& o = scene.objects[index];
+  const bool postprocessor = o.type == objtype::Postprocessor;
+  key.owners.clear();
+  key.lists.clear();
+  key.camera = Camera{};
+  key.rotation = ViewRotation{};
+  key.viewMode = ViewMode::Normal;
+  key.time = 0;
+  key.heights = nullptr;
+  key.heightsGeneration = 0;
+  key.displaceDepth = 0;
+  const ControlChain chain = controlChain(scene, index, !postprocessor);
+  bool timed = false;
+  for (int k = 0; k < chain.count; ++k) {
+    const int object = chain.links[k].object;
+    key.owners.push_back(scene.objects[object]);
+    key.lists.push_back(scene.modifiers[object]);
+    timed = timed || listReadsTime(scene.modifiers[object]);
+  }
+  if (timed) key.time = inputs.time;
+  if (!postprocessor) {  // a postprocessor lies in screen space, away from the camera
+    key.camera = inputs.camera;
+    key.rotation = inputs.rotation;
+    key.viewMode = inputs.viewMode;
+  }
+  if (isLandscape(o.type) && o.material < kMaterialCount) {
+    const Material& material = scenes.materials[o.material];
+    key.displaceDepth = material.displaceDepth;
+    key.heights = inputs.images ? inputs.images->image(material.displaceMap) : nullptr;
+    key.heightsGeneration = key.heights ? key.heights->generation : 0;
+  }
+}
+
+struct MeshCache::Workers {
+  tbb::enumerable_thread_specific<MeshScratch> scratch;
+};
+
+MeshCache::MeshCache() : entries_(kSceneCapacity * kObjectSlots), workers_(new Workers) {}
+
+MeshCache::~MeshCache() = default;
+
+MeshCache::Entry& MeshCache::slot(int scene, int index) {
+  std::unique_ptr<Entry>& entry = entries_[static_cast<std::size_t>(scene) * kObjectSlots + index];
+  if (!entry) entry = std::make_unique<Entry>();
+  return *entry;
+}
+
+const MeshCache::Entry& MeshCache::entry(int scene, int index) { return slot(scene, index); }
+
+int MeshCache::update(const SceneStore& scenes, int scene, std::span<const int> indices,
+                      const MeshInputs& inputs) {
+  std::vector<Entry*> stale;
+  std::vector<int> staleIndices;
+  for (int index : indices) {
+    Entry& entry = slot(scene, index);
+    makeMeshKey(scenes, scene, index, inputs, probe_);
+    if (entry.version != 0 && entry.key == probe_) continue;
+    std::swap(entry.key, probe_);
+    entry.version = ++builds_;
+    stale.push_back(&entry);
+    staleIndices.push_back(index);
+  }
+  tbb::parallel_for(std::size_t{0}, stale.size(), [&](std::size_t k) {
+    buildMesh(scenes, scene, staleIndices[k], inputs, workers_->scratch.local(), stale[k]->mesh);
+  });
+  return static_cast<int>(stale.size());
+}
+
+}  // namespace tess
