@@ -4,6 +4,7 @@
 #include <tbb/parallel_for.h>
 
 #include <algorithm>
+#include <atomic>
 
 #include "engine/modifier_engine.hpp"
 #include "scene/scene_codes.hpp"
@@ -11,6 +12,10 @@
 namespace tess {
 
 namespace {
+
+// Versions name what a device's stored vertex buffer holds: unique across caches, so that a
+// renderer made afresh on the same device never mistakes its first builds for older ones.
+std::atomic<std::uint64_t> builds{0};
 
 // Every entry of a list, those past its count too: a loft reads the entry after its last one.
 bool sameList(const ModifierList& a, const ModifierList& b) {
@@ -89,7 +94,7 @@ int MeshCache::update(const SceneStore& scenes, int scene, std::span<const int> 
     makeMeshKey(scenes, scene, index, inputs, probe_);
     if (entry.version != 0 && entry.key == probe_) continue;
     std::swap(entry.key, probe_);
-    entry.version = ++builds_;
+    entry.version = ++builds;
     stale.push_back(&entry);
     staleIndices.push_back(index);
   }

@@ -35,7 +35,7 @@ class MeshCache {
   struct Entry {
     MeshKey key;
     BuiltMesh mesh;
-    std::uint64_t version = 0;  // a new number with every rebuild (0: never built)
+    std::uint64_t version = 0;  // a number no other build of any cache had (0: never built)
   };
 
   MeshCache();
@@ -54,7 +54,6 @@ class MeshCache {
   std::vector<std::unique_ptr<Entry>> entries_;
   std::unique_ptr<Workers> workers_;
   MeshKey probe_;  // the key being checked, kept to reuse its storage
-  std::uint64_t builds_ = 0;
 };
 
 // The key of object index of the scene for these inputs, written into key.
