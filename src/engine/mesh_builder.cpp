@@ -38,25 +38,29 @@ void gridStage(const GridJob& job, const PointGenerator& generator) {
   const SceneObject& o = job.object;
   const int segU = o.segU, segV = o.segV, columns = segU + 1;
   const bool post = o.type == objtype::Postprocessor;
-  for (int r = 0; r <= segV; ++r)
-    std::fill_n(job.scratch.selection.begin() + r * kGridSide, columns, std::uint8_t{1});
-  ModifierPass pass{o, GridCell{0, 0, double(segU), double(segV), nullptr}, job.inputs.time};
+  const ModifierPass pass{o, GridCell{0, 0, double(segU), double(segV), nullptr}, job.inputs.time};
   const double ox = o.posX / 64.0, oy = o.posY / 64.0, oz = o.posZ / 64.0;
+  std::array<MeshPoint, kGridSide> row;
   for (int r = 0; r <= segV; ++r) {
+    std::uint8_t* weights = &job.scratch.selection[r * kGridSide];
+    std::fill_n(weights, columns, std::uint8_t{1});
     for (int c = 0; c <= segU; ++c) {
-      MeshPoint p;
+      MeshPoint& p = row[c];
+      p = MeshPoint{};
       p.tu0 = (c * 360.0 / segU) / 360;
       p.tv0 = (r * 360.0 / segV) / 360;
       generator.generate(r, c, p);
-      pass.cell.r = r;
-      pass.cell.c = c;
-      pass.cell.weight = &job.scratch.selection[r * kGridSide + c];
       if (!post) {
         p.px *= 1.0 / 64;
         p.py *= 1.0 / 64;
         p.pz *= 1.0 / 64;
       }
-      job.modifiers.apply(pass, p);
+    }
+    ModifierPass rowPass = pass;
+    rowPass.cell.r = r;
+    job.modifiers.applyRow(rowPass, row.data(), weights, columns);
+    for (int c = 0; c <= segU; ++c) {
+      MeshPoint& p = row[c];
       if (post) {
         p.px += ox;
         p.py += oy;
@@ -173,7 +177,8 @@ void buildMesh(const SceneStore& scenes, int sceneIndex, int index, const MeshIn
   const int depth = material ? material->displaceDepth : 0;
   const ViewTransform view(inputs.camera, inputs.rotation, inputs.viewMode);
   // A postprocessor applies its own list only, in its own coordinates.
-  scratch.modifiers.rebuild(scene, index, inputs.time, o.type != objtype::Postprocessor);
+  scratch.modifiers.rebuild(scene, index, inputs.time, o.type != objtype::Postprocessor,
+                            inputs.trig);
   const GridJob job{o, scratch.modifiers, inputs, view, scratch};
   double tilt = 0;
   for (int face = 0; face < faces; ++face) {

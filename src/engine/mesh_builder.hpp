@@ -30,6 +30,7 @@ struct MeshInputs {
   ViewRotation rotation;
   ViewMode viewMode = ViewMode::Normal;
   double time = 0;
+  TrigPrecision trig = TrigPrecision::Fast;
 };
 
 // The work areas of a mesh build, reused by every build on one thread.

@@ -30,7 +30,8 @@ bool operator==(const MeshKey& a, const MeshKey& b) {
          a.camera == b.camera && a.rotation.phi == b.rotation.phi &&
          a.rotation.theta == b.rotation.theta && a.rotation.psi == b.rotation.psi &&
          a.viewMode == b.viewMode && a.time == b.time && a.heights == b.heights &&
-         a.heightsGeneration == b.heightsGeneration && a.displaceDepth == b.displaceDepth;
+         a.heightsGeneration == b.heightsGeneration && a.displaceDepth == b.displaceDepth &&
+         a.trig == b.trig;
 }
 
 void makeMeshKey(const SceneStore& scenes, int sceneIndex, int index, const MeshInputs& inputs,
@@ -47,6 +48,7 @@ void makeMeshKey(const SceneStore& scenes, int sceneIndex, int index, const Mesh
   key.heights = nullptr;
   key.heightsGeneration = 0;
   key.displaceDepth = 0;
+  key.trig = inputs.trig;
   const ControlChain chain = controlChain(scene, index, !postprocessor);
   bool timed = false;
   for (int k = 0; k < chain.count; ++k) {

@@ -23,6 +23,7 @@ struct MeshKey {
   const TextureImage* heights = nullptr;
   std::uint64_t heightsGeneration = 0;
   int displaceDepth = 0;
+  TrigPrecision trig = TrigPrecision::Fast;
 };
 
 bool operator==(const MeshKey& a, const MeshKey& b);
