@@ -3,8 +3,10 @@
 #include <QKeyEvent>
 #include <QMdiArea>
 #include <QMenuBar>
+#include <QScreen>
 
 #include "app/file_association.hpp"
+#include "editor/frame_demand.hpp"
 #include "ui/material_editor_window.hpp"
 #include "ui/mdi_window.hpp"
 #include "ui/modifiers_window.hpp"
@@ -53,15 +55,18 @@ MainWindow::MainWindow(EditorServices services) : services_(std::move(services))
   session_.subscribe([this](Changes changes) { sessionChanged(changes); });
   session_.textureRegenerated = [this] {
     if (graphics_) graphics_->textureChanged();
+    requestFrame();
   };
   session_.startBlankProject();
 
-  idleTimer_.setInterval(0);
-  connect(&idleTimer_, &QTimer::timeout, this, &MainWindow::renderIdleFrame);
+  frameTimer_.setSingleShot(true);
+  frameTimer_.setTimerType(Qt::PreciseTimer);
+  connect(&frameTimer_, &QTimer::timeout, this, &MainWindow::drawFrame);
+  view3dController_.displayChanged = [this] { requestFrame(); };
 }
 
 MainWindow::~MainWindow() {
-  idleTimer_.stop();
+  frameTimer_.stop();
   graphics_.reset();
   // The windows unsubscribe from the session when they go, so they go before it.
   delete area_;
@@ -150,20 +155,42 @@ bool MainWindow::start(const std::optional<std::filesystem::path>& pack) {
   session_.readRecentFiles();
   registerPackFileType(services_.program);
   if (pack) report(session_.openPack(*pack));
-  if (graphics_) idleTimer_.start();
+  requestFrame();
   return graphics_ != nullptr;
 }
 
-void MainWindow::renderIdleFrame() {
+void MainWindow::requestFrame() {
+  if (graphics_ && !frameTimer_.isActive()) frameTimer_.start(0);
+}
+
+bool MainWindow::drawsContinuously() {
+  const SceneStore& scenes = session_.scenes();
+  ClockDependence dependence;
+  dependence.playing = session_.timeline().playing;
+  dependence.animationFrozen = view3dDisplay_.toggles().animationFrozen;
+  dependence.sliding = view3dController_.sliding();
+  dependence.sceneAnimated = sceneReadsClock(scenes, scenes.currentScene);
+  return tess::drawsContinuously(dependence);
+}
+
+void MainWindow::drawFrame() {
   const double now = clock_.milliseconds();
   session_.advancePlayback(now);
+  frameTimer_.stop();  // what the timeline changed is drawn now
   view3dController_.slideStep();
   graphics_->showDisplay(view3dDisplay_);
   graphics_->renderFrame(static_cast<std::uint64_t>(now));
   view3d_->showPicture(graphics_->picture(), graphics_->width(), graphics_->height());
+  ++framesDrawn_;
+  if (!drawsContinuously()) return;
+  const QScreen* display = screen();
+  const double interval = frameInterval(display ? display->refreshRate() : 0);
+  const double delay = nextFrameDelay(interval, clock_.milliseconds() - now);
+  frameTimer_.start(static_cast<int>(delay));
 }
 
 void MainWindow::sessionChanged(Changes changes) {
+  if (changes.any(kPictureChanges)) requestFrame();
   if (graphics_) {
     if (changes.has(Change::AllTextures))
       graphics_->uploadAllTextures();

@@ -39,8 +39,8 @@ struct EditorServices {
 
 // The main frame: the editor session, the windows inside it, the menu bar and the window schemes.
 // It turns menu commands into session commands, shows their dialogs and messages, and places the
-// windows as the session's layout says. The renderer draws into the 3D view whenever nothing else
-// is waiting.
+// windows as the session's layout says. The renderer draws into the 3D view when what it shows
+// changed, and frame after frame, at the display's pace, while the picture moves with the clock.
 class MainWindow : public QMainWindow {
   Q_OBJECT
  public:
@@ -99,6 +99,11 @@ class MainWindow : public QMainWindow {
   void applyCollapsingLayout();
   void showHelp();
 
+  // Asks for a frame of the 3D view at the next chance; requests before it is drawn make one.
+  void requestFrame();
+  // Frames drawn since start-up.
+  long framesDrawn() const { return framesDrawn_; }
+
  protected:
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -133,9 +138,10 @@ class MainWindow : public QMainWindow {
   void placeWindow(ToolWindow window, const LayoutRect& rect, bool withSize);
   void placeSchemeWindows();
   void resizeWindow(ToolWindow window, WindowSize size);
-  void renderIdleFrame();
   // The pointer over the main frame or the 3D view: with autofocus the tool windows collapse.
   void focusMainFrame();
+  void drawFrame();
+  bool drawsContinuously();
 
   EditorServices services_;
   EditorSession session_;
@@ -144,7 +150,8 @@ class MainWindow : public QMainWindow {
   View3dController view3dController_{session_, view3dDisplay_};
   std::unique_ptr<View3dGraphics> graphics_;
   SteadyClock clock_;
-  QTimer idleTimer_;
+  QTimer frameTimer_;
+  long framesDrawn_ = 0;
 
   QMdiArea* area_ = nullptr;
   std::array<MdiWindow*, kToolWindowCount> windows_{};

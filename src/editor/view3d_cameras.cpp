@@ -46,6 +46,7 @@ bool View3dController::startSlide(int slot) {
   slideStep_ = 0;
   slideTarget_ = slot;
   slideFrom_ = scenes.cameras[scenes.currentCamera];
+  if (displayChanged) displayChanged();  // the first step waits for a frame
   return true;
 }
 

@@ -39,7 +39,7 @@ class View3dController {
   void setBackBufferSize(int width, int height);
   // The object index drawn at a back-buffer pixel, or -1 for none (the renderer's pick).
   std::function<int(int x, int y)> pick;
-  // Display state that no session change reports (a toggle, the view mode) changed.
+  // Display state that no session change reports (a toggle, the view mode, a slide) changed.
   std::function<void()> displayChanged;
 
   // Input. Pointer positions are in the picture area's pixels from its top left.

@@ -17,12 +17,6 @@ bool isCubeType(int type) {
          type == objtype::LandscapeOnCubeMinus;
 }
 
-bool isLandscape(int type) {
-  return type == objtype::Landscape || type == objtype::LandscapeOnSphere ||
-         type == objtype::LandscapeOnTube || type == objtype::LandscapeOnCubePlus ||
-         type == objtype::LandscapeOnCubeMinus || type == objtype::LandscapeOnTorus;
-}
-
 double normalScale(int normalMode) {
   switch (normalMode) {
     case 1: return 0;
@@ -37,32 +31,36 @@ struct GridJob {
   const ModifierProgram& modifiers;
   const MeshInputs& inputs;
   const ViewTransform& view;
-  MeshBuffers& buffers;
+  MeshScratch& scratch;
 };
 
 void gridStage(const GridJob& job, const PointGenerator& generator) {
   const SceneObject& o = job.object;
   const int segU = o.segU, segV = o.segV, columns = segU + 1;
   const bool post = o.type == objtype::Postprocessor;
-  for (int r = 0; r <= segV; ++r)
-    std::fill_n(job.buffers.selection.begin() + r * kGridSide, columns, std::uint8_t{1});
-  ModifierPass pass{o, GridCell{0, 0, double(segU), double(segV), nullptr}, job.inputs.time};
+  const ModifierPass pass{o, GridCell{0, 0, double(segU), double(segV), nullptr}, job.inputs.time};
   const double ox = o.posX / 64.0, oy = o.posY / 64.0, oz = o.posZ / 64.0;
+  std::array<MeshPoint, kGridSide> row;
   for (int r = 0; r <= segV; ++r) {
+    std::uint8_t* weights = &job.scratch.selection[r * kGridSide];
+    std::fill_n(weights, columns, std::uint8_t{1});
     for (int c = 0; c <= segU; ++c) {
-      MeshPoint p;
+      MeshPoint& p = row[c];
+      p = MeshPoint{};
       p.tu0 = (c * 360.0 / segU) / 360;
       p.tv0 = (r * 360.0 / segV) / 360;
       generator.generate(r, c, p);
-      pass.cell.r = r;
-      pass.cell.c = c;
-      pass.cell.weight = &job.buffers.selection[r * kGridSide + c];
       if (!post) {
         p.px *= 1.0 / 64;
         p.py *= 1.0 / 64;
         p.pz *= 1.0 / 64;
       }
-      job.modifiers.apply(pass, p);
+    }
+    ModifierPass rowPass = pass;
+    rowPass.cell.r = r;
+    job.modifiers.applyRow(rowPass, row.data(), weights, columns);
+    for (int c = 0; c <= segU; ++c) {
+      MeshPoint& p = row[c];
       if (post) {
         p.px += ox;
         p.py += oy;
@@ -72,7 +70,7 @@ void gridStage(const GridJob& job, const PointGenerator& generator) {
         p.pz += oz;
         job.view.apply(p.px, p.py, p.pz);
       }
-      GridPoint& g = job.buffers.grid[r * columns + c];
+      GridPoint& g = job.scratch.grid[r * columns + c];
       g.x = p.px;
       g.y = p.pz;
       g.z = p.py;
@@ -147,10 +145,21 @@ void triangleStage(const SceneObject& o, const std::vector<GridPoint>& grid, Mes
 
 }  // namespace
 
+bool isLandscape(int type) {
+  return type == objtype::Landscape || type == objtype::LandscapeOnSphere ||
+         type == objtype::LandscapeOnTube || type == objtype::LandscapeOnCubePlus ||
+         type == objtype::LandscapeOnCubeMinus || type == objtype::LandscapeOnTorus;
+}
+
 void buildMesh(const SceneStore& scenes, int sceneIndex, int index, const MeshInputs& inputs,
                MeshBuffers& buffers) {
-  buffers.vertexCount = 0;
-  buffers.triangleCount = 0;
+  buildMesh(scenes, sceneIndex, index, inputs, buffers, buffers);
+}
+
+void buildMesh(const SceneStore& scenes, int sceneIndex, int index, const MeshInputs& inputs,
+               MeshScratch& scratch, BuiltMesh& mesh) {
+  mesh.vertexCount = 0;
+  mesh.triangleCount = 0;
   const Scene& scene = scenes.scenes[sceneIndex];
   const SceneObject& o = scene.objects[index];
   if (!typeHasGeometry(o.type) || o.segU == 0 || o.segV == 0) return;
@@ -158,7 +167,7 @@ void buildMesh(const SceneStore& scenes, int sceneIndex, int index, const MeshIn
   const int cells = o.segU * o.segV;
   const int faces = isCubeType(o.type) ? 6 : 1;
   const std::size_t needed = static_cast<std::size_t>(6) * cells * faces;
-  if (buffers.vertices.size() < needed) buffers.vertices.resize(needed);
+  if (mesh.vertices.size() < needed) mesh.vertices.resize(needed);
 
   // Material 255 does not exist: its landscape has no height map.
   const Material* material = o.material < kMaterialCount ? &scenes.materials[o.material] : nullptr;
@@ -168,17 +177,18 @@ void buildMesh(const SceneStore& scenes, int sceneIndex, int index, const MeshIn
   const int depth = material ? material->displaceDepth : 0;
   const ViewTransform view(inputs.camera, inputs.rotation, inputs.viewMode);
   // A postprocessor applies its own list only, in its own coordinates.
-  buffers.modifiers.rebuild(scene, index, inputs.time, o.type != objtype::Postprocessor);
-  const GridJob job{o, buffers.modifiers, inputs, view, buffers};
+  scratch.modifiers.rebuild(scene, index, inputs.time, o.type != objtype::Postprocessor,
+                            inputs.trig);
+  const GridJob job{o, scratch.modifiers, inputs, view, scratch};
   double tilt = 0;
   for (int face = 0; face < faces; ++face) {
     const PointGenerator generator(o, scene.modifiers[index], heights, depth, face, tilt);
     gridStage(job, generator);
-    normalStage(o, buffers.grid);
-    triangleStage(o, buffers.grid, buffers.vertices.data() + std::size_t{6} * face * cells);
+    normalStage(o, scratch.grid);
+    triangleStage(o, scratch.grid, mesh.vertices.data() + std::size_t{6} * face * cells);
   }
-  buffers.vertexCount = 6 * cells * faces;
-  buffers.triangleCount = 2 * cells * faces;
+  mesh.vertexCount = 6 * cells * faces;
+  mesh.triangleCount = 2 * cells * faces;
 }
 
 void BuildObjectMesh(const SceneStore& scenes, const MeshInputs& inputs, MeshBuffers& buffers) {

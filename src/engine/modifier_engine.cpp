@@ -5,7 +5,9 @@
 #include <bitset>
 #include <cmath>
 #include <cstdint>
+#include <utility>
 
+#include "engine/fast_trig.hpp"
 #include "engine/trig.hpp"
 #include "scene/modifier_codes.hpp"
 
@@ -28,11 +30,12 @@ constexpr double kPhaseStep = 1.40625;  // degrees per 1/256 turn
 
 std::array<double, 5> rawParams(const Modifier& m) { return {double(m.p1), double(m.p2), double(m.p3), double(m.p4), double(m.p5)}; }
 
+template <class Trig>
 double animated(const Anima& anima, int i, double T) {
   const double S = anima.speed[i], F = anima.phase[i], M = anima.amplitude[i];
   switch (anima.mode) {
-    case kAnimaSine: return std::sin(T * S / 256 + radians(F * kPhaseStep)) * M / 64;
-    case kAnimaAbsSine: return std::fabs(std::sin(T * S / 256 + radians(F * kPhaseStep)) / 64) * M;
+    case kAnimaSine: return Trig::sin(T * S / 256 + radians(F * kPhaseStep)) * M / 64;
+    case kAnimaAbsSine: return std::fabs(Trig::sin(T * S / 256 + radians(F * kPhaseStep)) / 64) * M;
     default: {
       const auto whole = static_cast<std::int64_t>(64 * T * S + 256 * F);
       const double w = static_cast<double>(static_cast<std::uint64_t>(whole) & 0xFFFF);
@@ -59,17 +62,17 @@ bool isSelectionCode(int code) { return code >= SelectionAdd && code <= NewSelec
 
 bool isAnimaCode(int code) { return code >= AnimaSpeed && code <= AnimaCycle; }
 
+template <class Trig>
 Entry parameters(const Modifier& m, const Anima& anima, double T) {
   std::array<double, 5> P = rawParams(m);
   for (int i = 0; i < 5; ++i) {
     P[i] /= 64;
-    if (anima.active) P[i] += animated(anima, i, T);
+    if (anima.active) P[i] += animated<Trig>(anima, i, T);
   }
   Entry e{P[0], P[1], P[2], P[3], P[4]};
   if (turnsByFixedAngle(m.code)) {
     const double t = radians(90 * e.A);
-    e.cosTurn = std::cos(t);
-    e.sinTurn = std::sin(t);
+    Trig::sincos(t, e.sinTurn, e.cosTurn);
   }
   return e;
 }
@@ -83,7 +86,12 @@ struct Turn {
   double c, s;
 };
 
-Turn turn(double theta) { return {std::cos(theta), std::sin(theta)}; }
+template <class Trig>
+Turn turn(double theta) {
+  Turn k;
+  Trig::sincos(theta, k.s, k.c);
+  return k;
+}
 
 Turn fixedTurn(const Entry& e) { return {e.cosTurn, e.sinTurn}; }
 
@@ -121,7 +129,7 @@ double textureRadius(const MeshPoint& p) {
 
 void setAnima(std::array<double, 5>& target, const Modifier& m) { target = rawParams(m); }
 
-void applySelection(int code, bool inside, const GridCell& g) {
+[[gnu::always_inline]] inline void applySelection(int code, bool inside, const GridCell& g) {
   std::uint8_t& w = *g.weight;
   switch (code) {
     case SelectionAdd: if (inside) w = 1; break;
@@ -137,7 +145,8 @@ void applySelection(int code, bool inside, const GridCell& g) {
 }
 
 // TextureRotate..TextureMove: texture coordinates.
-void applyTextureEntry(int code, const Entry& e, const GridCell& g, MeshPoint& p) {
+template <class Trig>
+[[gnu::always_inline]] inline void applyTextureEntry(int code, const Entry& e, const GridCell& g, MeshPoint& p) {
   const double R = e.R, A = e.A;
   switch (code) {
     case TextureRotate: {
@@ -148,28 +157,30 @@ void applyTextureEntry(int code, const Entry& e, const GridCell& g, MeshPoint& p
       break;
     }
     case TextureWaves: {
-      const double phi = gridWave(g, R);
-      p.tu0 += A * std::sin(phi) / 8;
-      p.tv0 += A * std::cos(phi) / 8;
+      double sinPhi, cosPhi;
+      Trig::sincos(gridWave(g, R), sinPhi, cosPhi);
+      p.tu0 += A * sinPhi / 8;
+      p.tv0 += A * cosPhi / 8;
       break;
     }
     case TextureRadialWaves: {
-      const double phi = radians(32 * textureRadius(p) * R * kPhaseStep);
-      p.tu0 += A * std::sin(phi) / 8;
-      p.tv0 += A * std::cos(phi) / 8;
+      double sinPhi, cosPhi;
+      Trig::sincos(radians(32 * textureRadius(p) * R * kPhaseStep), sinPhi, cosPhi);
+      p.tu0 += A * sinPhi / 8;
+      p.tv0 += A * cosPhi / 8;
       break;
     }
     case TextureRadialWavesZoom: {
-      const double k = 1 + A * std::sin(R * textureRadius(p)) / 8;
+      const double k = 1 + A * Trig::sin(R * textureRadius(p)) / 8;
       p.tu0 = 0.5 + k * (p.tu0 - 0.5);
       p.tv0 = 0.5 + k * (p.tv0 - 0.5);
       break;
     }
     case TextureWavesU:
-      p.tu0 += A * std::sin(radians((32 * g.c / g.segU) * R * kPhaseStep)) / 8;
+      p.tu0 += A * Trig::sin(radians((32 * g.c / g.segU) * R * kPhaseStep)) / 8;
       break;
     case TextureWavesV:
-      p.tv0 += A * std::cos(radians((32 * g.r / g.segV) * R * kPhaseStep)) / 8;
+      p.tv0 += A * Trig::cos(radians((32 * g.r / g.segV) * R * kPhaseStep)) / 8;
       break;
     case FrontMappingXY: p.tu0 = p.px * R / 2; p.tv0 = p.py * A / 2; break;
     case FrontMappingXZ: p.tu0 = p.px * R / 2; p.tv0 = p.pz * A / 2; break;
@@ -180,7 +191,8 @@ void applyTextureEntry(int code, const Entry& e, const GridCell& g, MeshPoint& p
 }
 
 // Breath..GlobalRadialWaves: the deforming entries.
-void applyDeformEntry(int code, const Entry& e, bool inside, const SceneObject& owner,
+template <class Trig>
+[[gnu::always_inline]] inline void applyDeformEntry(int code, const Entry& e, bool inside, const SceneObject& owner,
                       const GridCell& g, MeshPoint& p) {
   const double R = e.R, A = e.A;
   switch (code) {
@@ -202,7 +214,7 @@ void applyDeformEntry(int code, const Entry& e, bool inside, const SceneObject& 
     }
     case TwistX: case TwistY: case TwistZ: {
       if (!inside) break;
-      const Turn k = turn(A * std::sin(radians(80 * (R - e.d))));
+      const Turn k = turn<Trig>(A * Trig::sin(radians(80 * (R - e.d))));
       if (code == TwistX) turnX(p, e, k);
       else if (code == TwistY) turnY(p, e, k);
       else rotatePair(p.px, p.py, e.P1, e.P2, k);
@@ -210,7 +222,7 @@ void applyDeformEntry(int code, const Entry& e, bool inside, const SceneObject& 
     }
     case SinBendX: case SinBendY: case SinBendZ: {
       if (!inside) break;
-      const Turn k = turn(A * std::sin(radians(80 * e.dx)));
+      const Turn k = turn<Trig>(A * Trig::sin(radians(80 * e.dx)));
       if (code == SinBendX) rotatePair(p.px, p.pz, e.P1, e.P3, k);
       else if (code == SinBendY) rotatePair(p.px, p.py, e.P1, e.P2, k);
       else turnX(p, e, k);
@@ -269,7 +281,7 @@ void applyDeformEntry(int code, const Entry& e, bool inside, const SceneObject& 
     case GlobalSkewZ: p.pz = p.pz + 33 * A * p.py / sizeDivisor(owner.sizeZ); break;
     case BendX: case BendY: case BendZ: {
       if (!inside) break;
-      const Turn k = turn(3 * A * std::sin(radians(4 * R * (code == BendX ? e.dx : e.dy))));
+      const Turn k = turn<Trig>(3 * A * Trig::sin(radians(4 * R * (code == BendX ? e.dx : e.dy))));
       if (code == BendX) rotatePair(p.px, p.pz, e.P1, e.P3, k);
       else if (code == BendY) rotatePair(p.px, p.py, e.P1, e.P2, k);
       else turnX(p, e, k);
@@ -286,34 +298,38 @@ void applyDeformEntry(int code, const Entry& e, bool inside, const SceneObject& 
       const double phi = code == GridWaves1 ? gridWave(g, R)
                                     : radians((16 * g.r / g.segV + 16 * (g.segU - g.c) / g.segU) *
                                               R * kPhaseStep);
-      p.px += A * std::sin(phi);
-      p.py += A * std::cos(phi);
+      double sinPhi, cosPhi;
+      Trig::sincos(phi, sinPhi, cosPhi);
+      p.px += A * sinPhi;
+      p.py += A * cosPhi;
       break;
     }
     case GlobalWaves:
-      p.py += A * std::sin(32 * e.P1 * p.px) / 2 + R * std::sin(32 * e.P3 * p.pz) / 2;
+      p.py += A * Trig::sin(32 * e.P1 * p.px) / 2 + R * Trig::sin(32 * e.P3 * p.pz) / 2;
       break;
-    case GlobalRadialWaves: p.py += A * std::sin(R * std::sqrt(e.dx * e.dx + e.dz * e.dz)); break;
+    case GlobalRadialWaves: p.py += A * Trig::sin(R * std::sqrt(e.dx * e.dx + e.dz * e.dz)); break;
   }
 }
 
 // Every code but the anima ones; inside is only read by the codes that read d.
-void applyValues(int code, const Entry& e, const SceneObject& owner, const GridCell& g,
+template <class Trig>
+[[gnu::always_inline]] inline void applyValues(int code, const Entry& e, const SceneObject& owner, const GridCell& g,
                  MeshPoint& p) {
   const bool inside = e.d < std::fabs(e.R);
   if (isSelectionCode(code)) return applySelection(code, inside, g);
   if (*g.weight == 0) return;
-  if (code <= GlobalRadialWaves) return applyDeformEntry(code, e, inside, owner, g, p);
-  if (code <= TextureMove) applyTextureEntry(code, e, g, p);
+  if (code <= GlobalRadialWaves) return applyDeformEntry<Trig>(code, e, inside, owner, g, p);
+  if (code <= TextureMove) applyTextureEntry<Trig>(code, e, g, p);
 }
 
+template <class Trig>
 void applyEntry(const Modifier& m, const SceneObject& owner, const GridCell& g, double T,
                 Anima& anima, MeshPoint& p) {
   const int code = m.code;
   if (!isAnimaCode(code)) {
-    Entry e = parameters(m, anima, T);
+    Entry e = parameters<Trig>(m, anima, T);
     measure(e, readsDistance(code), p);
-    return applyValues(code, e, owner, g, p);
+    return applyValues<Trig>(code, e, owner, g, p);
   }
   if (*g.weight == 0) return;
   switch (code) {
@@ -328,14 +344,9 @@ void applyEntry(const Modifier& m, const SceneObject& owner, const GridCell& g, 
   }
 }
 
-}  // namespace
-
-double modifierTime(std::uint64_t milliseconds) {
-  return static_cast<double>(milliseconds % 65535) * 0.0030679618939757347;
-}
-
-void ApplyModifiers(const ModifierList& list, const SceneObject& owner, bool group,
-                    const ModifierPass& pass, MeshPoint& point) {
+template <class Trig>
+void applyList(const ModifierList& list, const SceneObject& owner, bool group,
+               const ModifierPass& pass, MeshPoint& point) {
   const double ox = pass.origin.posX / 64.0, oy = pass.origin.posY / 64.0,
                oz = pass.origin.posZ / 64.0;
   Anima anima;
@@ -343,7 +354,7 @@ void ApplyModifiers(const ModifierList& list, const SceneObject& owner, bool gro
   for (int k = 0; k < count; ++k) {
     if (group) { point.px += ox; point.py += oy; point.pz += oz; }
     const Modifier& m = list.entries[k];
-    applyEntry(m, owner, pass.cell, pass.time, anima, point);
+    applyEntry<Trig>(m, owner, pass.cell, pass.time, anima, point);
     if (group) { point.px -= ox; point.py -= oy; point.pz -= oz; }
   }
   if (group) {
@@ -353,22 +364,95 @@ void ApplyModifiers(const ModifierList& list, const SceneObject& owner, bool gro
   }
 }
 
-void ModifierProgram::rebuild(const Scene& scene, int originIndex, double time, bool chain) {
-  links_.clear();
-  steps_.clear();
+// Points of one grid row (columns cell.c, cell.c + 1, ...) that one step of a list runs over;
+// with group set the step acts in scene coordinates around the origin's position (ox, oy, oz).
+struct RowJob {
+  const SceneObject& owner;
+  bool group;
+  double ox, oy, oz;
+  GridCell cell;
+  MeshPoint* points;
+  std::uint8_t* weights;
+  int count;
+};
+
+// One step over a row, the code fixed at compile time, so that the loop runs one code's
+// arithmetic without looking the code up for every point.
+template <int Code, class Trig>
+void stepRow(const EntryValues& values, bool distance, const RowJob& job) {
+  GridCell cell = job.cell;
+  const double first = cell.c;
+  for (int i = 0; i < job.count; ++i) {
+    MeshPoint& p = job.points[i];
+    cell.c = first + i;
+    cell.weight = job.weights + i;
+    if (job.group) { p.px += job.ox; p.py += job.oy; p.pz += job.oz; }
+    Entry e = values;
+    measure(e, distance, p);
+    applyValues<Trig>(Code, e, job.owner, cell, p);
+    if (job.group) { p.px -= job.ox; p.py -= job.oy; p.pz -= job.oz; }
+  }
+}
+
+// Codes from "empty" on change nothing (the anima codes never become steps).
+constexpr int kActingCodes = TextureMove + 1;
+using StepKernel = void (*)(const EntryValues&, bool, const RowJob&);
+
+template <class Trig, int... Codes>
+constexpr std::array<StepKernel, kActingCodes> stepKernels(std::integer_sequence<int, Codes...>) {
+  return {&stepRow<Codes, Trig>...};
+}
+
+template <class Trig>
+constexpr std::array<StepKernel, kActingCodes> kStepKernels =
+    stepKernels<Trig>(std::make_integer_sequence<int, kActingCodes>());
+
+}  // namespace
+
+bool listReadsTime(const ModifierList& list) {
+  const int count = std::min<int>(list.count, kModifierCapacity);
+  return std::any_of(list.entries.begin(), list.entries.begin() + count, [](const Modifier& m) {
+    return m.code >= AnimaSine && m.code <= AnimaCycle &&
+           (m.p1 != 0 || m.p2 != 0 || m.p3 != 0 || m.p4 != 0 || m.p5 != 0);
+  });
+}
+
+double modifierTime(std::uint64_t milliseconds) {
+  return static_cast<double>(milliseconds % 65535) * 0.0030679618939757347;
+}
+
+void ApplyModifiers(const ModifierList& list, const SceneObject& owner, bool group,
+                    const ModifierPass& pass, MeshPoint& point) {
+  applyList<LibraryTrig>(list, owner, group, pass, point);
+}
+
+ControlChain controlChain(const Scene& scene, int originIndex, bool chain) {
+  ControlChain result;
   std::bitset<kObjectSlots> visited;
   bool group = false;
   int current = originIndex;
   while (true) {
+    result.links[result.count++] = ChainLink{current, group};
     const SceneObject& owner = scene.objects[current];
-    addLink(scene.modifiers[current], owner, group, time);
     const int next = owner.controlObject;
     if (!chain || (owner.controlMode != 1 && owner.controlMode != 2) || next == originIndex ||
         visited[next])
-      return;
+      return result;
     visited[next] = true;
     group = group || owner.controlMode == 2;  // a locCS link keeps the flag as it is
     current = next;
+  }
+}
+
+void ModifierProgram::rebuild(const Scene& scene, int originIndex, double time, bool chain,
+                              TrigPrecision trig) {
+  trig_ = trig;
+  links_.clear();
+  steps_.clear();
+  const ControlChain links = controlChain(scene, originIndex, chain);
+  for (int k = 0; k < links.count; ++k) {
+    const int object = links.links[k].object;
+    addLink(scene.modifiers[object], scene.objects[object], links.links[k].group, time);
   }
 }
 
@@ -380,7 +464,8 @@ void ModifierProgram::addLink(const ModifierList& list, const SceneObject& owner
   for (int k = 0; k < count && !link.animated; ++k) {
     const Modifier& m = list.entries[k];
     link.animated = isAnimaCode(m.code);
-    steps_.push_back(Step{parameters(m, still, time), m.code, readsDistance(m.code)});
+    // The fixed turns are worked out once per build: the C library's are cheap enough there.
+    steps_.push_back(Step{parameters<LibraryTrig>(m, still, time), m.code, readsDistance(m.code)});
   }
   if (link.animated) steps_.resize(link.first);
   link.end = static_cast<int>(steps_.size());
@@ -388,26 +473,46 @@ void ModifierProgram::addLink(const ModifierList& list, const SceneObject& owner
 }
 
 void ModifierProgram::apply(const ModifierPass& pass, MeshPoint& point) const {
+  applyRow(pass, &point, pass.cell.weight, 1);
+}
+
+void ModifierProgram::applyRow(const ModifierPass& pass, MeshPoint* points, std::uint8_t* weights,
+                               int count) const {
+  if (trig_ == TrigPrecision::Fast)
+    applyRowWith<FastTrig>(pass, points, weights, count);
+  else
+    applyRowWith<LibraryTrig>(pass, points, weights, count);
+}
+
+template <class Trig>
+void ModifierProgram::applyRowWith(const ModifierPass& pass, MeshPoint* points,
+                                   std::uint8_t* weights, int count) const {
   const double ox = pass.origin.posX / 64.0, oy = pass.origin.posY / 64.0,
                oz = pass.origin.posZ / 64.0;
   for (const Link& link : links_) {
     if (link.animated) {
-      ApplyModifiers(*link.list, *link.owner, link.group, pass, point);
+      // Anima state depends on each point's selection: the list runs point by point.
+      ModifierPass one = pass;
+      for (int i = 0; i < count; ++i) {
+        one.cell.c = pass.cell.c + i;
+        one.cell.weight = weights + i;
+        applyList<Trig>(*link.list, *link.owner, link.group, one, points[i]);
+      }
       continue;
     }
-    const bool group = link.group;
+    const RowJob job{*link.owner, link.group, ox, oy, oz, pass.cell, points, weights, count};
     for (int k = link.first; k < link.end; ++k) {
       const Step& step = steps_[k];
-      if (group) { point.px += ox; point.py += oy; point.pz += oz; }
-      Entry e = step.values;
-      measure(e, step.distance, point);
-      applyValues(step.code, e, *link.owner, pass.cell, point);
-      if (group) { point.px -= ox; point.py -= oy; point.pz -= oz; }
+      if (step.code < kActingCodes) kStepKernels<Trig>[step.code](step.values, step.distance, job);
     }
-    if (group) {
-      point.px += link.owner->posX / 64.0;
-      point.py += link.owner->posY / 64.0;
-      point.pz += link.owner->posZ / 64.0;
+    if (link.group) {
+      const double x = link.owner->posX / 64.0, y = link.owner->posY / 64.0,
+                   z = link.owner->posZ / 64.0;
+      for (int i = 0; i < count; ++i) {
+        points[i].px += x;
+        points[i].py += y;
+        points[i].pz += z;
+      }
     }
   }
 }

@@ -12,6 +12,7 @@ void TextureImages::capture(const TextureStore& store) {
   const std::uint8_t* stage = store.stage(store.displayedStage);
   image.size = size;
   image.pixels.assign(stage, stage + StageArea::stageBytes(size));
+  image.generation = ++captures_;
 }
 
 const TextureImage* TextureImages::image(int t) const {

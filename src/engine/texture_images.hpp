@@ -13,6 +13,7 @@ namespace tess {
 struct TextureImage {
   int size = 0;                      // edge length; 0: no image
   std::vector<std::uint8_t> pixels;  // size * size * 4 bytes: blue, green, red, alpha
+  std::uint64_t generation = 0;      // a new number with every capture, so meshes see the change
 };
 
 struct TextureImages {
@@ -24,6 +25,9 @@ struct TextureImages {
 
   // Slot t's image; nothing when the slot has none or t is not a slot.
   const TextureImage* image(int t) const;
+
+ private:
+  std::uint64_t captures_ = 0;
 };
 
 }  // namespace tess

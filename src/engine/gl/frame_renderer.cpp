@@ -73,10 +73,21 @@ void FrameRenderer::prepareMeshInputs(const Camera& camera) {
   inputs_.time = time_;
 }
 
-void FrameRenderer::buildTimed(int scene, int index) {
+template <typename Drawn>
+void FrameRenderer::updateMeshes(int sceneIndex, Drawn drawn) {
   const auto start = std::chrono::steady_clock::now();
-  buildMesh(scenes_, scene, index, inputs_, mesh_);
+  const Scene& scene = scenes_.scenes[sceneIndex];
+  drawn_.clear();
+  for (int i = 0; i < scene.objectCount; ++i)
+    if (drawn(scene, scene.objects[i])) drawn_.push_back(i);
+  meshes_.update(scenes_, sceneIndex, drawn_, inputs_);
   meshSeconds_ += std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+void FrameRenderer::drawMesh(int scene, int index) {
+  const MeshCache::Entry& entry = meshes_.entry(scene, index);
+  device_.drawStoredTriangles(scene * kObjectSlots + index, entry.version,
+                              entry.mesh.vertices.data(), entry.mesh.vertexCount);
 }
 
 int FrameRenderer::RenderFrame(std::uint64_t milliseconds, const FrameView& view) {
@@ -104,7 +115,7 @@ void FrameRenderer::drawFrame(const FrameView& view, double time, bool guidesHid
 
   const auto pass = [this](const FrameView& passView) {
     prepareMeshInputs(passView.camera);
-    device_.state.lights = SetupLights(scenes_, passView, time_, mesh_.modifiers);
+    device_.state.lights = SetupLights(scenes_, passView, time_, lightModifiers_);
     device_.state.globalAmbient = ColorValue{1, 1, 1, 0};
     device_.state.specular = true;
     DrawScene(passView);
@@ -120,6 +131,9 @@ void FrameRenderer::drawFrame(const FrameView& view, double time, bool guidesHid
 void FrameRenderer::DrawScene(const FrameView& view) {
   Scene& scene = scenes_.scenes[view.scene];
   ExpandClones(scene);
+  updateMeshes(view.scene, [this](const Scene& s, const SceneObject& object) {
+    return shown(s, object) && object.type != objtype::Fog;
+  });
   const int count = scene.objectCount;
   for (int i = 0; i < count; ++i)
     if (scene.objects[i].blend == 0) drawObject(view.scene, i, false);
@@ -171,7 +185,6 @@ void FrameRenderer::drawObject(int sceneIndex, int index, bool blendedPass) {
     setFog(object);
     return;
   }
-  buildTimed(sceneIndex, index);
   if (blendedPass) {
     static constexpr BlendOp kOps[] = {BlendOp::Add, BlendOp::Add, BlendOp::RevSubtract,
                                        BlendOp::Subtract, BlendOp::Min, BlendOp::Max};
@@ -195,10 +208,10 @@ void FrameRenderer::drawObject(int sceneIndex, int index, bool blendedPass) {
     case objtype::CopyToTexture: device_.copyBackBufferTo(object.texture); break;
     case objtype::Postprocessor:
       device_.setDepth(false, false);
-      device_.drawTriangles(mesh_.vertices.data(), mesh_.vertexCount);
+      drawMesh(sceneIndex, index);
       device_.setDepth(true, true);
       break;
-    default: device_.drawTriangles(mesh_.vertices.data(), mesh_.vertexCount); break;
+    default: drawMesh(sceneIndex, index); break;
   }
   if (blendedPass && object.blend == kAlphaChannelBlend) {
     device_.state.alphaTest = false;
@@ -225,17 +238,17 @@ int FrameRenderer::PickObject(int x, int y, const FrameView& view) {
   device_.clearColour(0xFFFFFF);
   device_.setWireframe(false);
   device_.setBlending(false);
-  for (int i = 0; i < scene.objectCount; ++i) {
+  updateMeshes(view.scene, [this](const Scene& s, const SceneObject& object) {
+    return inGroup(s, object, switches.groupOnly);
+  });
+  for (int i : drawn_) {
     const SceneObject& object = scene.objects[i];
-    if (!inGroup(scene, object, switches.groupOnly)) continue;
-    buildMesh(scenes_, view.scene, i, inputs_, mesh_);
     setCullFromNormalMode(device_, object.normalMode);
     // Index i as an exact 8-bit grey: i / 255 converts back to i for every index.
     const float grey = static_cast<float>(i) / 255.0f;
     state.material = SurfaceMaterial{};
     state.material.ambient = ColorValue{grey, grey, grey, 0};
-    if (object.type != objtype::Postprocessor)
-      device_.drawTriangles(mesh_.vertices.data(), mesh_.vertexCount);
+    if (object.type != objtype::Postprocessor) drawMesh(view.scene, i);
   }
   const int v = device_.readBlue(x, y);
   state = saved;

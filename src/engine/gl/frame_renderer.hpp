@@ -5,7 +5,7 @@
 #include "engine/gl/frame_view.hpp"
 #include "engine/gl/render_device.hpp"
 #include "engine/gl/render_switches.hpp"
-#include "engine/mesh_builder.hpp"
+#include "engine/mesh_cache.hpp"
 #include "scene/scene_store.hpp"
 #include "texture/scene_renderer.hpp"
 
@@ -48,13 +48,18 @@ class FrameRenderer : public SceneRenderer {
   void setFog(const SceneObject& object);
   bool shown(const Scene& scene, const SceneObject& object) const;
   void prepareMeshInputs(const Camera& camera);
-  void buildTimed(int scene, int index);
+  // Brings the meshes of the scene's objects that pass `drawn` up to date, timing the builds.
+  template <typename Drawn>
+  void updateMeshes(int scene, Drawn drawn);
+  void drawMesh(int scene, int index);
 
   RenderDevice& device_;
   SceneStore& scenes_;
   TextureStore& textures_;
   MeshInputs inputs_;
-  MeshBuffers mesh_;
+  MeshCache meshes_;
+  std::vector<int> drawn_;            // the objects of the pass being drawn
+  ModifierProgram lightModifiers_;
   std::vector<LineVertex> lines_;  // overlay lines, kept from frame to frame
   bool guidesHidden_ = false;  // in the frame being drawn: the switch, or always for scene images
   double time_ = 0;

@@ -17,6 +17,18 @@ void defineTexture(unsigned texture, int size, const void* pixels) {
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, size, size, 0, GL_BGRA, GL_UNSIGNED_BYTE, pixels);
 }
 
+// The MeshVertex layout for the vertex array and buffer bound now.
+void describeMeshVertices() {
+  glEnableVertexAttribArray(0);
+  glEnableVertexAttribArray(1);
+  glEnableVertexAttribArray(2);
+  glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, sizeof(MeshVertex), nullptr);
+  glVertexAttribPointer(1, 3, GL_FLOAT, GL_FALSE, sizeof(MeshVertex),
+                        reinterpret_cast<const void*>(offsetof(MeshVertex, nx)));
+  glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, sizeof(MeshVertex),
+                        reinterpret_cast<const void*>(offsetof(MeshVertex, tu)));
+}
+
 }  // namespace
 
 std::unique_ptr<RenderDevice> CreateRenderDevice(int width, int height, std::string& error) {
@@ -64,14 +76,7 @@ bool RenderDevice::createResources(std::string& error) {
   glBindBuffer(GL_ARRAY_BUFFER, vertexBuffer_);
   glGenVertexArrays(1, &meshArray_);
   glBindVertexArray(meshArray_);
-  glEnableVertexAttribArray(0);
-  glEnableVertexAttribArray(1);
-  glEnableVertexAttribArray(2);
-  glVertexAttribPointer(0, 3, GL_FLOAT, GL_FALSE, sizeof(MeshVertex), nullptr);
-  glVertexAttribPointer(1, 3, GL_FLOAT, GL_FALSE, sizeof(MeshVertex),
-                        reinterpret_cast<const void*>(offsetof(MeshVertex, nx)));
-  glVertexAttribPointer(2, 2, GL_FLOAT, GL_FALSE, sizeof(MeshVertex),
-                        reinterpret_cast<const void*>(offsetof(MeshVertex, tu)));
+  describeMeshVertices();
   // Overlay lines carry positions only: normal (0, 0, 0) and texture coordinates (0, 0).
   glGenVertexArrays(1, &lineArray_);
   glBindVertexArray(lineArray_);
@@ -88,6 +93,10 @@ bool RenderDevice::createResources(std::string& error) {
 
 RenderDevice::~RenderDevice() {
   program_.release();
+  for (const StoredMesh& mesh : stored_) {
+    glDeleteBuffers(1, &mesh.buffer);
+    glDeleteVertexArrays(1, &mesh.array);
+  }
   glDeleteTextures(kDeviceTextures, textures_.data());
   glDeleteBuffers(1, &vertexBuffer_);
   glDeleteVertexArrays(1, &meshArray_);
@@ -240,6 +249,30 @@ void RenderDevice::drawTriangles(const MeshVertex* vertices, int count) {
   bindTextures();
   upload(vertices, sizeof(MeshVertex) * static_cast<std::size_t>(count));
   glBindVertexArray(meshArray_);
+  glDrawArrays(GL_TRIANGLES, 0, count);
+}
+
+void RenderDevice::drawStoredTriangles(int slot, std::uint64_t version,
+                                       const MeshVertex* vertices, int count) {
+  if (count <= 0 || slot < 0) return;
+  if (stored_.size() <= static_cast<std::size_t>(slot)) stored_.resize(slot + 1);
+  StoredMesh& mesh = stored_[slot];
+  if (mesh.array == 0) {
+    glGenBuffers(1, &mesh.buffer);
+    glGenVertexArrays(1, &mesh.array);
+    glBindVertexArray(mesh.array);
+    glBindBuffer(GL_ARRAY_BUFFER, mesh.buffer);
+    describeMeshVertices();
+  }
+  if (mesh.version != version) {
+    glBindBuffer(GL_ARRAY_BUFFER, mesh.buffer);
+    glBufferData(GL_ARRAY_BUFFER, static_cast<GLsizeiptr>(sizeof(MeshVertex) * count), vertices,
+                 GL_STATIC_DRAW);
+    mesh.version = version;
+  }
+  program_.apply(state);
+  bindTextures();
+  glBindVertexArray(mesh.array);
   glDrawArrays(GL_TRIANGLES, 0, count);
 }
 

@@ -75,6 +75,9 @@ class RenderDevice {
   // Draws a triangle list (count vertices) / a line list with the current states.
   void drawTriangles(const MeshVertex* vertices, int count);
   void drawLines(const LineVertex* vertices, int count);
+  // Draws a triangle list kept between frames in a vertex buffer of its own, named by slot; the
+  // vertices are sent only when version differs from the one the buffer holds.
+  void drawStoredTriangles(int slot, std::uint64_t version, const MeshVertex* vertices, int count);
 
   // Waits until every command sent has been carried out (for timing only).
   void finish();
@@ -92,11 +95,17 @@ class RenderDevice {
   void bindTextures();
   void upload(const void* data, std::size_t bytes);
 
+  struct StoredMesh {
+    unsigned buffer = 0, array = 0;
+    std::uint64_t version = 0;
+  };
+
   int width_ = 0, height_ = 0;
   FixedFunctionProgram program_;
   unsigned framebuffer_ = 0, colourBuffer_ = 0, depthBuffer_ = 0, copyFramebuffer_ = 0;
   unsigned meshArray_ = 0, lineArray_ = 0, vertexBuffer_ = 0;
   std::size_t vertexBufferBytes_ = 0;
+  std::vector<StoredMesh> stored_;
   std::array<unsigned, kDeviceTextures> textures_{};
   std::array<bool, kDeviceTextures> renderTarget_{};
   std::array<int, kDeviceTextures> textureSize_{};
