@@ -5,6 +5,7 @@
 #include <QMenuBar>
 
 #include "app/file_association.hpp"
+#include "core/folders.hpp"
 #include "ui/material_editor_window.hpp"
 #include "ui/mdi_window.hpp"
 #include "ui/modifiers_window.hpp"
@@ -55,9 +56,12 @@ MainWindow::MainWindow(EditorServices services) : services_(std::move(services))
     if (graphics_) graphics_->textureChanged();
   };
   session_.startBlankProject();
+  session_.keepRecoveryIn(stateFolder());
 
   idleTimer_.setInterval(0);
   connect(&idleTimer_, &QTimer::timeout, this, &MainWindow::renderIdleFrame);
+  recoveryTimer_.setInterval(kRecoveryIntervalMs);
+  connect(&recoveryTimer_, &QTimer::timeout, this, &MainWindow::writeRecovery);
 }
 
 MainWindow::~MainWindow() {
@@ -139,7 +143,8 @@ bool MainWindow::start(const std::optional<std::filesystem::path>& pack) {
   loadScheme();
   session_.readRecentFiles();
   registerPackFileType(services_.program);
-  if (pack) report(session_.openPack(*pack));
+  openAtStart(pack);
+  recoveryTimer_.start();
   if (graphics_) idleTimer_.start();
   return graphics_ != nullptr;
 }
@@ -163,8 +168,8 @@ void MainWindow::sessionChanged(Changes changes) {
   if (changes.any(Change::Scenes | Change::CurrentScene)) rebuildScenesMenu();
   if (changes.any(View3dDisplay::kTitled)) view3d_->refreshTitle();
   if (changes.has(Change::RecentFiles)) rebuildRecentFilesMenu();
-  if (changes.has(Change::Document) && session_.hasPackPath())
-    setWindowTitle(QString::fromStdString(session_.packPath().string()));
+  if (changes.has(Change::Document))
+    setWindowTitle(QString::fromStdString(documentTitle(session_, kProgramTitle)));
   if (changes.has(Change::Layout)) {
     updateLayoutChecks();
     for (ToolWindow which : kToolWindows) {
