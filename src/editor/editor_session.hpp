@@ -97,6 +97,9 @@ class EditorSession {
   // The current project appended behind the chosen pack; nothing when no file was chosen.
   Outcome mergePacks(const std::optional<std::filesystem::path>& chosen);
 
+  // The pack text a save would write now, without the save's pre-save pass changing the project.
+  std::string packTextAsSaved();
+
   // Crash recovery, off until the editor names the folder for the copy. While the project is
   // modified, writeRecovery keeps a copy of it there; loading or saving a pack removes the copy,
   // since the changes it kept are then saved or were given up.

@@ -105,17 +105,21 @@ void EditorSession::markSaved() {
   discardRecovery();
 }
 
-Status EditorSession::writeRecovery() {
-  if (!recovery_ || !modified_) return Status::success();
-  // The copy holds what a save would write, without the save's pass changing the project.
+std::string EditorSession::packTextAsSaved() {
   const Scene kept = scenes_->activeScene();
   clearGeneratedClones(*scenes_);
-  const std::string text = packText(*scenes_, textures_->slots, tracker_);
+  std::string text = packText(*scenes_, textures_->slots, tracker_);
   scenes_->activeScene() = kept;
+  return text;
+}
+
+Status EditorSession::writeRecovery() {
+  if (!recovery_ || !modified_) return Status::success();
   std::error_code error;
   const std::filesystem::path pack =
       packPath_.empty() ? packPath_ : std::filesystem::absolute(packPath_, error);
-  return recovery_->write(text, {pack, static_cast<std::int64_t>(std::time(nullptr))});
+  return recovery_->write(packTextAsSaved(),
+                          {pack, static_cast<std::int64_t>(std::time(nullptr))});
 }
 
 std::optional<RecoveryNote> EditorSession::pendingRecovery() const {
