@@ -1,5 +1,6 @@
 // The session's file commands: packs, textures, scene layers, materials, the font and the
 // project reports.
+#include <algorithm>
 #include <ctime>
 
 #include "core/folders.hpp"
@@ -80,11 +81,15 @@ Outcome EditorSession::openRecentFile(int k) {
 
 Outcome EditorSession::savePack() {
   Status saved = tess::savePack(project_, packPath_);
+  // The pre-save pass drops generated clones and their modifiers from the current scene, so the
+  // current modifier may be gone.
+  scenes_->currentModifier =
+      std::min(scenes_->currentModifier, scenes_->activeModifiers().count - 1);
   if (!saved.ok()) return failed(saved);
-  // The pre-save pass drops generated clones from the current scene.
+  constexpr Changes kPrepared = Change::Objects | Change::Modifiers | Change::CurrentModifier;
   const bool wasModified = modified_;
   markSaved();
-  deliver(wasModified ? Changes(Change::Objects | Change::Document) : Changes(Change::Objects));
+  deliver(wasModified ? kPrepared | Change::Document : kPrepared);
   return {};
 }
 
