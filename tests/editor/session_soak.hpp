@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -30,7 +31,8 @@ std::vector<Step> randomSteps(std::uint32_t seed, int count);
 // process, so that a crash is a failure like any other.
 std::optional<Failure> run(const std::vector<Step>& steps, const std::filesystem::path& folder);
 
-// The shortest sequence found by dropping commands that still fails (in any way).
+// The shortest sequence found by dropping commands that still fails (in any way), within a
+// budget of replays.
 std::vector<Step> shrink(std::vector<Step> steps, const Failure& failure,
                          const std::filesystem::path& folder);
 
@@ -38,7 +40,8 @@ std::vector<Step> shrink(std::vector<Step> steps, const Failure& failure,
 std::string describe(const std::vector<Step>& steps);
 
 // The whole check: runs, and on failure returns a report with the seed and the shortest failing
-// sequence.
-std::optional<std::string> soak(std::uint32_t seed, int count, const std::filesystem::path& folder);
+// sequence; the failure goes to log as soon as it is found, before the shrinking.
+std::optional<std::string> soak(std::uint32_t seed, int count, const std::filesystem::path& folder,
+                                std::ostream& log);
 
 }  // namespace tess::soak

@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
   const int count = argc > 2 ? std::stoi(argv[2]) : 100'000;
   std::cout << "soak seed " << seed << ", " << count << " commands" << std::endl;
   tess::TestFolder folder;
-  if (const auto failure = tess::soak::soak(seed, count, folder.path() / "walk")) {
+  if (const auto failure = tess::soak::soak(seed, count, folder.path() / "walk", std::cout)) {
     std::cout << *failure;
     return 1;
   }

@@ -1,6 +1,8 @@
 // The session soak with a fixed seed, as CI runs it (also under the sanitizers).
 #include <gtest/gtest.h>
 
+#include <iostream>
+
 #include "session_soak.hpp"
 #include "test_folder.hpp"
 
@@ -9,7 +11,7 @@ namespace {
 
 TEST(SessionSoak, FixedSeedKeepsEveryIndexInRangeAndSavesWhatItLoads) {
   TestFolder folder;
-  const std::optional<std::string> failure = soak(20261207, 3000, folder.path() / "walk");
+  const std::optional<std::string> failure = soak(20261207, 3000, folder.path() / "walk", std::cerr);
   EXPECT_FALSE(failure) << *failure;
 }
 
