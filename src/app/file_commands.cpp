@@ -39,23 +39,40 @@ std::optional<std::filesystem::path> MainWindow::askSave(const std::string& capt
   return chosen;
 }
 
+bool MainWindow::settleUnsavedChanges() {
+  return tess::settleUnsavedChanges(
+      session_, {[this](const std::string& question) {
+                   return services_.dialogs->askSaveChanges(question);
+                 },
+                 [this] { return askPackPath(); },
+                 [this](const Outcome& outcome) { report(outcome); }});
+}
+
 void MainWindow::loadPack() {
+  if (!settleUnsavedChanges()) return;
   if (const auto chosen = askOpen("Load pack…", kPackFilter)) report(session_.openPack(*chosen));
 }
 
-void MainWindow::openRecentFile(int k) { report(session_.openRecentFile(k)); }
+void MainWindow::openRecentFile(int k) {
+  if (settleUnsavedChanges()) report(session_.openRecentFile(k));
+}
 
 void MainWindow::savePack() {
   if (!session_.hasPackPath()) return savePackAs();
   report(session_.savePack());
 }
 
-void MainWindow::savePackAs() {
-  if (const auto chosen = askSave("Save pack as…", kPackFilter, ".tsc"))
-    report(session_.savePackAs(*chosen));
+std::optional<std::filesystem::path> MainWindow::askPackPath() {
+  return askSave("Save pack as…", kPackFilter, ".tsc");
 }
 
-void MainWindow::mergePacks() { report(session_.mergePacks(askOpen("Merge packs", kPackFilter))); }
+void MainWindow::savePackAs() {
+  if (const auto chosen = askPackPath()) report(session_.savePackAs(*chosen));
+}
+
+void MainWindow::mergePacks() {
+  if (settleUnsavedChanges()) report(session_.mergePacks(askOpen("Merge packs", kPackFilter)));
+}
 
 void MainWindow::loadTexture() {
   if (const auto chosen = askOpen("Load texture", kTextureOpenFilter))

@@ -6,6 +6,7 @@
 #include <QScreen>
 
 #include "app/file_association.hpp"
+#include "core/folders.hpp"
 #include "editor/frame_demand.hpp"
 #include "ui/material_editor_window.hpp"
 #include "ui/mdi_window.hpp"
@@ -58,11 +59,14 @@ MainWindow::MainWindow(EditorServices services) : services_(std::move(services))
     requestFrame();
   };
   session_.startBlankProject();
+  session_.keepRecoveryIn(stateFolder());
 
   frameTimer_.setSingleShot(true);
   frameTimer_.setTimerType(Qt::PreciseTimer);
   connect(&frameTimer_, &QTimer::timeout, this, &MainWindow::drawFrame);
   view3dController_.displayChanged = [this] { requestFrame(); };
+  recoveryTimer_.setInterval(kRecoveryIntervalMs);
+  connect(&recoveryTimer_, &QTimer::timeout, this, &MainWindow::writeRecovery);
 }
 
 MainWindow::~MainWindow() {
@@ -154,7 +158,8 @@ bool MainWindow::start(const std::optional<std::filesystem::path>& pack) {
   loadScheme();
   session_.readRecentFiles();
   registerPackFileType(services_.program);
-  if (pack) report(session_.openPack(*pack));
+  openAtStart(pack);
+  recoveryTimer_.start();
   requestFrame();
   return graphics_ != nullptr;
 }
@@ -201,8 +206,8 @@ void MainWindow::sessionChanged(Changes changes) {
   if (changes.any(Change::Scenes | Change::CurrentScene)) rebuildScenesMenu();
   if (changes.any(View3dDisplay::kTitled)) view3d_->refreshTitle();
   if (changes.has(Change::RecentFiles)) rebuildRecentFilesMenu();
-  if (changes.has(Change::Document) && session_.hasPackPath())
-    setWindowTitle(QString::fromStdString(session_.packPath().string()));
+  if (changes.has(Change::Document))
+    setWindowTitle(QString::fromStdString(documentTitle(session_, kProgramTitle)));
   if (changes.has(Change::Layout)) {
     updateLayoutChecks();
     for (ToolWindow which : kToolWindows) {

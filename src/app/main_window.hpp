@@ -48,9 +48,17 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   // The rest of start-up once the window is shown: the renderer (false when it failed, after
-  // saying so: the program then ends), the saved window scheme, the file association and the
-  // pack named on the command line.
+  // saying so: the program then ends), the saved window scheme, the file association, the offer
+  // to restore a recovery copy and the pack named on the command line.
   bool start(const std::optional<std::filesystem::path>& pack);
+
+  // While the project has unsaved changes, a copy of it goes to the recovery file once a minute.
+  static constexpr int kRecoveryIntervalMs = 60'000;
+  // Writes the recovery copy now, as the timer does.
+  void writeRecovery();
+  // A termination request (SIGTERM, SIGINT): unsaved changes go to the recovery file, then every
+  // window closes without asking.
+  void terminate();
 
   EditorSession& session() { return session_; }
   Project& project() { return session_.project(); }
@@ -106,6 +114,7 @@ class MainWindow : public QMainWindow {
 
  protected:
   bool event(QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -129,12 +138,20 @@ class MainWindow : public QMainWindow {
   void sessionChanged(Changes changes);
   // Says how a command went: its failure or its notice, if any.
   void report(const Outcome& outcome);
+  // Asks "Save changes to NAME?" when the project is modified; whether the command may go on.
+  bool settleUnsavedChanges();
+  // Offers the recovery copy left by a run that ended with unsaved changes; whether it was
+  // restored.
+  bool offerRecovery();
+  // The recovery copy, then the pack named on the command line.
+  void openAtStart(const std::optional<std::filesystem::path>& pack);
   // Runs a file dialog with window autofocus off, restoring the setting afterwards.
   template <typename Dialog>
   auto withoutAutofocus(Dialog dialog);
   std::optional<std::filesystem::path> askOpen(const std::string& caption, const FileFilter& filter);
   std::optional<std::filesystem::path> askSave(const std::string& caption, const FileFilter& filter,
                                                std::string_view extension);
+  std::optional<std::filesystem::path> askPackPath();  // "Save pack as…"
   void placeWindow(ToolWindow window, const LayoutRect& rect, bool withSize);
   void placeSchemeWindows();
   void resizeWindow(ToolWindow window, WindowSize size);
@@ -152,6 +169,8 @@ class MainWindow : public QMainWindow {
   SteadyClock clock_;
   QTimer frameTimer_;
   long framesDrawn_ = 0;
+  QTimer recoveryTimer_;
+  bool terminating_ = false;
 
   QMdiArea* area_ = nullptr;
   std::array<MdiWindow*, kToolWindowCount> windows_{};

@@ -1,5 +1,6 @@
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <memory>
 
 #include "app/user_dialogs.hpp"
@@ -41,6 +42,25 @@ class QtDialogs final : public UserDialogs {
     return QMessageBox::question(parent_, QString::fromStdString(title),
                                  QString::fromStdString(text),
                                  QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+  }
+  SaveChoice askSaveChanges(const std::string& question) override {
+    switch (QMessageBox::warning(parent_, "Tessarine", QString::fromStdString(question),
+                                 QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                 QMessageBox::Save)) {
+      case QMessageBox::Save: return SaveChoice::Save;
+      case QMessageBox::Discard: return SaveChoice::Discard;
+      default: return SaveChoice::Cancel;
+    }
+  }
+  bool offerRecovery(const std::string& question) override {
+    QMessageBox box(QMessageBox::Question, "Tessarine", QString::fromStdString(question),
+                    QMessageBox::NoButton, parent_);
+    QPushButton* restore = box.addButton("Restore", QMessageBox::AcceptRole);
+    box.addButton("Discard", QMessageBox::DestructiveRole);
+    box.setDefaultButton(restore);
+    box.setEscapeButton(restore);
+    box.exec();
+    return box.clickedButton() == restore;
   }
 
  private:

@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "editor/unsaved_changes.hpp"
+
 class QWidget;
 
 namespace tess {
@@ -31,6 +33,11 @@ class UserDialogs {
   virtual void message(const std::string& title, const std::string& text, Icon icon) = 0;
   // OK / Cancel; true for OK.
   virtual bool confirm(const std::string& title, const std::string& text) = 0;
+  // Save / Discard / Cancel before unsaved changes would be lost.
+  virtual SaveChoice askSaveChanges(const std::string& question) = 0;
+  // "Restore" / "Discard" for the recovery copy found at start; true for "Restore", which closing
+  // the box also means, so that no copy is lost by a slip.
+  virtual bool offerRecovery(const std::string& question) = 0;
 };
 
 // The real dialogs, parented to a window.

@@ -50,6 +50,8 @@ fs::path userFolder() { return xdgFolder("XDG_CONFIG_HOME", ".config"); }
 
 fs::path cacheFolder() { return xdgFolder("XDG_CACHE_HOME", ".cache"); }
 
+fs::path stateFolder() { return xdgFolder("XDG_STATE_HOME", ".local/state"); }
+
 fs::path userOrDataFile(std::string_view name) {
   fs::path own = userFolder() / name;
   std::error_code error;

@@ -15,6 +15,8 @@ std::filesystem::path dataFolder();
 // recent files) and $XDG_CACHE_HOME/tessarine (the preview WAV).
 std::filesystem::path userFolder();
 std::filesystem::path cacheFolder();
+// $XDG_STATE_HOME/tessarine (default ~/.local/state/tessarine): the crash-recovery copy.
+std::filesystem::path stateFolder();
 
 // A file looked up in the user folder first, then in the data folder; the data folder's path when
 // neither has it.

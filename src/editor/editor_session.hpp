@@ -15,6 +15,7 @@
 #include "core/file_io.hpp"
 #include "editor/changes.hpp"
 #include "editor/recent_files.hpp"
+#include "editor/recovery_file.hpp"
 #include "editor/window_layout.hpp"
 #include "scene/pack_files.hpp"
 #include "scene/project.hpp"
@@ -96,6 +97,20 @@ class EditorSession {
   // The current project appended behind the chosen pack; nothing when no file was chosen.
   Outcome mergePacks(const std::optional<std::filesystem::path>& chosen);
 
+  // The pack text a save would write now, without the save's pre-save pass changing the project.
+  std::string packTextAsSaved();
+
+  // Crash recovery, off until the editor names the folder for the copy. While the project is
+  // modified, writeRecovery keeps a copy of it there; loading or saving a pack removes the copy,
+  // since the changes it kept are then saved or were given up.
+  void keepRecoveryIn(const std::filesystem::path& folder) { recovery_.emplace(folder); }
+  Status writeRecovery();
+  std::optional<RecoveryNote> pendingRecovery() const;
+  // Opens the copy as a modified project with the path of the pack it was edited from; the recent
+  // files stay as they are.
+  Outcome restoreRecovery(const RecoveryNote& note);
+  void discardRecovery();
+
   // Single files.
   Outcome loadTexture(const std::filesystem::path& path);
   Outcome saveTexture(const std::filesystem::path& path);
@@ -168,6 +183,8 @@ class EditorSession {
   Outcome projectOpened(const std::filesystem::path& path, std::vector<std::string> notices,
                         const std::function<void(RecentFiles&)>& recentUpdate);
   Outcome writeRecentFiles();
+  // The project now equals its file.
+  void markSaved();
   PackLoadOptions loadOptions();
   Outcome openPackFile(const std::filesystem::path& path,
                        const std::function<void(RecentFiles&)>& recentUpdate);
@@ -194,6 +211,7 @@ class EditorSession {
   RecentFiles recent_;
   std::filesystem::path packPath_;
   bool modified_ = false;
+  std::optional<RecoveryFile> recovery_;
 
   std::map<int, Subscriber> subscribers_;
   int nextSubscriber_ = 1;

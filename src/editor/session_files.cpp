@@ -1,8 +1,12 @@
 // The session's file commands: packs, textures, scene layers, materials, the font and the
 // project reports.
+#include <algorithm>
+#include <ctime>
+
 #include "core/folders.hpp"
 #include "editor/editor_session.hpp"
 #include "scene/material_file.hpp"
+#include "scene/complex_pack_text.hpp"
 #include "scene/pack_files.hpp"
 #include "scene/pack_merge.hpp"
 #include "scene/project_reports.hpp"
@@ -16,6 +20,15 @@ namespace tess {
 namespace {
 
 Outcome failed(Status status) { return {std::move(status), std::nullopt}; }
+
+// The notices of a load, each naming the file.
+std::optional<Notice> loadNotice(const std::filesystem::path& path,
+                                 const std::vector<std::string>& notices) {
+  if (notices.empty()) return std::nullopt;
+  std::string text;
+  for (const std::string& notice : notices) text += "'" + path.string() + "': " + notice + "\n";
+  return Notice{"Tessarine", text};
+}
 
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
   std::error_code missing;
@@ -36,14 +49,10 @@ Outcome EditorSession::projectOpened(const std::filesystem::path& path,
                                      std::vector<std::string> notices,
                                      const std::function<void(RecentFiles&)>& recentUpdate) {
   packPath_ = path;
-  modified_ = false;
+  markSaved();
   recentUpdate(recent_);
   Outcome outcome = writeRecentFiles();
-  if (!notices.empty()) {
-    std::string text;
-    for (const std::string& notice : notices) text += "'" + path.string() + "': " + notice + "\n";
-    outcome.notice = Notice{"Tessarine", text};
-  }
+  outcome.notice = loadNotice(path, notices);
   deliver(kWholeProject | Change::Document | Change::RecentFiles | Change::Playback);
   return outcome;
 }
@@ -73,11 +82,15 @@ Outcome EditorSession::openRecentFile(int k) {
 
 Outcome EditorSession::savePack() {
   Status saved = tess::savePack(project_, packPath_);
+  // The pre-save pass drops generated clones and their modifiers from the current scene, so the
+  // current modifier may be gone.
+  scenes_->currentModifier =
+      std::min(scenes_->currentModifier, scenes_->activeModifiers().count - 1);
   if (!saved.ok()) return failed(saved);
-  // The pre-save pass drops generated clones from the current scene.
+  constexpr Changes kPrepared = Change::Objects | Change::Modifiers | Change::CurrentModifier;
   const bool wasModified = modified_;
-  modified_ = false;
-  deliver(wasModified ? Changes(Change::Objects | Change::Document) : Changes(Change::Objects));
+  markSaved();
+  deliver(wasModified ? kPrepared | Change::Document : kPrepared);
   return {};
 }
 
@@ -91,6 +104,50 @@ Outcome EditorSession::savePackAs(const std::filesystem::path& path) {
   }
   deliver(Change::Document);
   return saved;
+}
+
+void EditorSession::markSaved() {
+  modified_ = false;
+  discardRecovery();
+}
+
+std::string EditorSession::packTextAsSaved() {
+  const Scene kept = scenes_->activeScene();
+  clearGeneratedClones(*scenes_);
+  std::string text = packText(*scenes_, textures_->slots, tracker_);
+  scenes_->activeScene() = kept;
+  return text;
+}
+
+Status EditorSession::writeRecovery() {
+  if (!recovery_ || !modified_) return Status::success();
+  std::error_code error;
+  const std::filesystem::path pack =
+      packPath_.empty() ? packPath_ : std::filesystem::absolute(packPath_, error);
+  return recovery_->write(packTextAsSaved(),
+                          {pack, static_cast<std::int64_t>(std::time(nullptr))});
+}
+
+std::optional<RecoveryNote> EditorSession::pendingRecovery() const {
+  return recovery_ ? recovery_->pending() : std::nullopt;
+}
+
+Outcome EditorSession::restoreRecovery(const RecoveryNote& note) {
+  if (!recovery_) return {};
+  const Changes stopped = haltPlayback();
+  PackLoad load = loadPack(project_, recovery_->packFile(), loadOptions());
+  if (!load.status.ok()) {
+    deliver(stopped);
+    return failed(load.status);
+  }
+  packPath_ = note.pack;
+  modified_ = true;
+  deliver(kWholeProject | Change::Document | Change::Playback);
+  return {Status::success(), loadNotice(recovery_->packFile(), load.notices)};
+}
+
+void EditorSession::discardRecovery() {
+  if (recovery_) recovery_->remove();
 }
 
 Outcome EditorSession::mergePacks(const std::optional<std::filesystem::path>& chosen) {

@@ -71,6 +71,12 @@ void EditorSession::advancePlayback(double milliseconds) {
   if (objectsBefore || objectsSliding(timeline_)) changes |= Change::Objects | Change::Modifiers;
   if (materialsBefore || materialsSliding(timeline_)) changes |= Change::Materials;
   if (store.currentScene != scene) changes |= kSceneSwitch;
+  // Scene switches and slides change the list the current modifier points into.
+  const std::int32_t lastModifier = scenes_->activeModifiers().count - 1;
+  if (store.currentModifier > lastModifier) {
+    scenes_->currentModifier = lastModifier;
+    changes |= Change::CurrentModifier;
+  }
   if (store.currentCamera != camera) changes |= Change::CurrentCamera;
   if (!(store.liveCamera == liveCamera)) changes |= Change::LiveCamera;
   deliver(changes);

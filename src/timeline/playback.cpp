@@ -1,5 +1,7 @@
 #include "timeline/playback.hpp"
 
+#include <algorithm>
+
 namespace tess {
 
 namespace {
@@ -28,7 +30,9 @@ void restoreSnapshot(const PlaybackSnapshot& snapshot, SceneStore& store) {
     material.displaceMap = snapshot.materials[m].displaceMap;
     material.displaceDepth = snapshot.materials[m].displaceDepth;
   }
-  store.currentScene = snapshot.currentScene;
+  // Scenes deleted and modifier lists shortened while playing leave nothing to select there.
+  store.currentScene = std::min<std::uint8_t>(snapshot.currentScene, store.sceneCount - 1);
+  store.currentModifier = std::min(store.currentModifier, store.activeModifiers().count - 1);
 }
 
 }  // namespace

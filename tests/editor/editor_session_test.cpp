@@ -7,6 +7,8 @@
 #include <fstream>
 
 #include "core/folders.hpp"
+#include "editor/modifiers_model.hpp"
+#include "editor/objects_model.hpp"
 #include "scene/pack_files.hpp"
 #include "scene/scene_codes.hpp"
 #include "test_folder.hpp"
@@ -191,6 +193,18 @@ TEST(FileNames, TheExtensionIsAppendedUnlessTheNameEndsWithIt) {
   EXPECT_EQ(withExtension("demo.tsc", ".tsc"), "demo.tsc");
   EXPECT_EQ(withExtension("demo.tsc.bak", ".tsc"), "demo.tsc.bak.tsc");
   EXPECT_EQ(withExtension("textures", ""), "textures");
+}
+
+// Found by the session soak: the save's pass emptied the modifier list the selection was in.
+TEST_F(EditorSessionTest, SavingKeepsTheCurrentModifierInsideItsList) {
+  ModifiersModel modifiers(session_);
+  ObjectsModel objects(session_);
+  modifiers.create();
+  objects.raiseCloneCount();  // object 1 is generated from object 0
+  objects.create();
+  modifiers.create();
+  ASSERT_TRUE(session_.savePackAs(file("a.tsc")).ok());
+  EXPECT_LT(session_.scenes().currentModifier, session_.scenes().activeModifiers().count);
 }
 
 }  // namespace

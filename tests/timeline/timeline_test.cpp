@@ -161,6 +161,21 @@ TEST(TimelineSceneTest, SldScnBlendsSceneAIntoSceneBAndStopRestoresTheScene) {
   EXPECT_EQ(b.modifiers[0].entries, savedB.modifiers[0].entries);
 }
 
+TEST(TimelineSceneTest, StopSelectsOnlyWhatStillExists) {
+  PlayedProject p;
+  SceneStore& store = *p.store;
+  store.sceneCount = 2;
+  store.currentScene = 1;
+  store.scenes[1].objectCount = 1;
+  p.play();
+  store.sceneCount = 1;  // the scene playback started in is deleted while it plays
+  store.scenes[0].modifiers[0].count = 3;
+  store.currentModifier = 2;
+  stopPlayback(p.timeline, store);
+  EXPECT_EQ(store.currentScene, 0);
+  EXPECT_EQ(store.currentModifier, -1);  // the restored list is empty
+}
+
 TEST(TimelineObjectTest, SldObjEndsAtStopObjAndObjectsPast127DoNotSlide) {
   PlayedProject p;
   Scene& scene = p.store->scenes[0];

@@ -5,8 +5,11 @@
 #include <QTest>
 #include <stdlib.h>
 
+#include <csignal>
+
 #include "app/help_window.hpp"
 #include "app/main_window.hpp"
+#include "app/termination_watch.hpp"
 #include "core/file_io.hpp"
 #include "core/folders.hpp"
 #include "scene/pack_files.hpp"
@@ -77,6 +80,7 @@ class MainWindowTest : public QObject {
     ::setenv("XDG_CONFIG_HOME", file("config").c_str(), 1);
     ::setenv("XDG_DATA_HOME", file("share").c_str(), 1);
     ::setenv("XDG_DATA_DIRS", file("system").c_str(), 1);  // no installed desktop entry
+    ::setenv("XDG_STATE_HOME", file("state").c_str(), 1);
     dialogs_ = {};
   }
   void cleanup() {
@@ -396,6 +400,106 @@ class MainWindowTest : public QObject {
     trigger("Load scene");
     QCOMPARE(dialogs_.messages.size(), before + 1);
     QVERIFY(lastMessage().find("missing.tsl") != std::string::npos);
+  }
+
+  void unsavedChangesAreAskedAbout() {
+    const auto other = packWithScenes("other.tsc", 1);
+    std::filesystem::create_directory(file("work"));
+    const auto pack = packWithScenes("work/two.tsc", 2);
+    MainWindow& window = started(pack);
+    trigger("Add");
+    QCOMPARE(window.windowTitle(), QString::fromStdString("*" + pack.string()));
+
+    // Cancel leaves everything: no file dialog, no load, no merge.
+    dialogs_.saveChoices = {SaveChoice::Cancel, SaveChoice::Cancel, SaveChoice::Cancel};
+    dialogs_.files = {other, other};
+    trigger("Load pack…");
+    trigger("Merge packs");
+    window.openRecentFile(1);
+    QCOMPARE(dialogs_.saveQuestions, std::vector<std::string>(3, "Save changes to two.tsc?"));
+    QCOMPARE(dialogs_.files.size(), std::size_t{2});
+    QCOMPARE(int(window.project().scenes.sceneCount), 3);
+    QVERIFY(window.session().modified());
+
+    // Discard loads.
+    dialogs_.saveChoices = {SaveChoice::Discard};
+    trigger("Load pack…");
+    QCOMPARE(int(window.project().scenes.sceneCount), 1);
+    QCOMPARE(window.windowTitle(), QString::fromStdString(other.string()));
+
+    // A save that fails keeps the editor open with its changes; one that works closes it.
+    window.openRecentFile(2);
+    trigger("Add");
+    std::filesystem::remove_all(file("work"));
+    dialogs_.saveChoices = {SaveChoice::Save};
+    QVERIFY(!window.close());
+    QVERIFY(window.isVisible());
+    QVERIFY(lastMessage().find("two.tsc") != std::string::npos);
+    QVERIFY(window.session().modified());
+    std::filesystem::create_directory(file("work"));
+    window.writeRecovery();
+    QVERIFY(std::filesystem::exists(file("state") / "tessarine" / "recovery.tsc"));
+    dialogs_.saveChoices = {SaveChoice::Save};
+    QVERIFY(window.close());
+    EditorSession reread;
+    QVERIFY(reread.openPack(pack).ok());
+    QCOMPARE(int(reread.scenes().sceneCount), 3);
+    QVERIFY(!std::filesystem::exists(file("state") / "tessarine" / "recovery.tsc"));
+  }
+
+  void recoveryIsOfferedAtTheNextStart() {
+    const auto pack = packWithScenes("two.tsc", 2);
+    const auto recovery = file("state") / "tessarine" / "recovery.tsc";
+    const auto endWithChanges = [&] {
+      MainWindow& first = started(pack);
+      trigger("Add");
+      first.writeRecovery();
+      window_.reset();  // as if the editor crashed
+    };
+
+    endWithChanges();
+    dialogs_.recoveryAnswers = {true};
+    MainWindow& restored = started(pack);
+    QCOMPARE(dialogs_.recoveryQuestions.size(), std::size_t{1});
+    QVERIFY(dialogs_.recoveryQuestions[0].find(pack.string()) != std::string::npos);
+    QVERIFY(dialogs_.saveQuestions.empty());  // the same pack is not loaded over the copy
+    QCOMPARE(int(restored.project().scenes.sceneCount), 3);
+    QCOMPARE(restored.windowTitle(), QString::fromStdString("*" + pack.string()));
+    trigger("Save pack");
+    QVERIFY(!std::filesystem::exists(recovery));
+
+    endWithChanges();
+    dialogs_.recoveryAnswers = {false};
+    MainWindow& discarded = started();
+    QCOMPARE(int(discarded.project().scenes.sceneCount), 1);
+    QVERIFY(!std::filesystem::exists(recovery));
+
+    // A copy older than its pack is not offered; a clean exit removes it.
+    endWithChanges();
+    packWithScenes("two.tsc", 2);
+    const auto questions = dialogs_.recoveryQuestions.size();
+    MainWindow& newer = started();
+    QCOMPARE(dialogs_.recoveryQuestions.size(), questions);
+    QVERIFY(newer.close());
+    QVERIFY(!std::filesystem::exists(recovery));
+  }
+
+  void terminationKeepsUnsavedChanges() {
+    const auto pack = packWithScenes("two.tsc", 2);
+    MainWindow& window = started(pack);
+    TerminationWatch watch;
+    connect(&watch, &TerminationWatch::requested, &window, &MainWindow::terminate);
+    trigger("Add");
+    ::raise(SIGTERM);
+    QTRY_VERIFY(!window.isVisible());
+    QVERIFY(dialogs_.saveQuestions.empty());
+    const auto state = file("state") / "tessarine";
+    std::string note;
+    QVERIFY(readWholeFile(state / "recovery.info", note).ok());
+    QVERIFY(note.ends_with("pack " + pack.string() + "\n"));
+    EditorSession reread;
+    QVERIFY(reread.openPack(state / "recovery.tsc").ok());
+    QCOMPARE(int(reread.scenes().sceneCount), 3);
   }
 
   void helpOpensInItsOwnWindowAndFollowsLinks() {

@@ -20,6 +20,12 @@ class ScriptedDialogs final : public UserDialogs {
   struct Shared {
     std::deque<std::optional<std::filesystem::path>> files;  // answers of open and save dialogs
     std::deque<bool> confirmations;
+    // Answers to "Save changes to NAME?" (Discard when the script has none left) and the
+    // questions asked.
+    std::deque<SaveChoice> saveChoices;
+    std::vector<std::string> saveQuestions;
+    std::deque<bool> recoveryAnswers;  // true: "Restore"; "Discard" when none are left
+    std::vector<std::string> recoveryQuestions;
     std::vector<Message> messages;
     std::vector<std::string> fileCaptions;
     std::function<void()> whileFileDialogOpen;
@@ -39,13 +45,25 @@ class ScriptedDialogs final : public UserDialogs {
     shared_.messages.push_back({title, text, icon});
   }
   bool confirm(const std::string&, const std::string&) override {
-    if (shared_.confirmations.empty()) return false;
-    const bool ok = shared_.confirmations.front();
-    shared_.confirmations.pop_front();
-    return ok;
+    return next(shared_.confirmations, false);
+  }
+  SaveChoice askSaveChanges(const std::string& question) override {
+    shared_.saveQuestions.push_back(question);
+    return next(shared_.saveChoices, SaveChoice::Discard);
+  }
+  bool offerRecovery(const std::string& question) override {
+    shared_.recoveryQuestions.push_back(question);
+    return next(shared_.recoveryAnswers, false);
   }
 
  private:
+  template <typename Answer>
+  static Answer next(std::deque<Answer>& script, Answer otherwise) {
+    if (script.empty()) return otherwise;
+    const Answer answer = script.front();
+    script.pop_front();
+    return answer;
+  }
   std::optional<std::filesystem::path> answer(const std::string& caption) {
     shared_.fileCaptions.push_back(caption);
     if (shared_.whileFileDialogOpen) shared_.whileFileDialogOpen();
