@@ -3,7 +3,9 @@
 #include <QImage>
 #include <QProcess>
 #include <QTest>
+#include <memory>
 #include <set>
+#include <stdlib.h>
 
 #include "app/main_window.hpp"
 #include "test_folder.hpp"
@@ -33,6 +35,12 @@ class EditorSmokeTest : public QObject {
   Q_OBJECT
 
  private Q_SLOTS:
+  // Each run starts without a recovery copy from an earlier one, which would be offered first.
+  void init() {
+    state_ = std::make_unique<TestFolder>();
+    ::setenv("XDG_STATE_HOME", state_->path().c_str(), 1);
+  }
+
   void rendersTheExampleIntoThe3dView() {
     std::filesystem::path undoFolder;
     {
@@ -68,7 +76,11 @@ class EditorSmokeTest : public QObject {
     QCOMPARE(editor.exitStatus(), QProcess::NormalExit);
     QCOMPARE(editor.exitCode(), 0);
     QVERIFY(!undoFolderLeft(runtime.path()));
+    QVERIFY(!std::filesystem::exists(state_->path() / "tessarine" / "recovery.tsc"));  // unchanged
   }
+
+ private:
+  std::unique_ptr<TestFolder> state_;
 };
 
 }  // namespace tess

@@ -58,9 +58,9 @@ class FramePacingTest : public QObject {
     session.publish(Change::Modifiers);
     QTRY_VERIFY_WITH_TIMEOUT(framesDuring(window, 500) >= 2, 20000);
 
-    // Frozen animation rests again; playback draws whatever the switch says.
-    window.graphics()->renderer().switches.animationFrozen = true;
-    window.requestFrame();
+    // Frozen animation (key A in the 3D view) rests again; playback draws whatever the switch says.
+    window.view3dController().keyDown(View3dKey::A, {});
+    QVERIFY(window.view3dDisplay().toggles().animationFrozen);
     QTRY_VERIFY_WITH_TIMEOUT(framesDuring(window, 300) == 0, 20000);
     session.play(0);
     QTRY_VERIFY_WITH_TIMEOUT(framesDuring(window, 500) >= 2, 20000);
