@@ -186,30 +186,25 @@ bool ObjectsModel::storeClone(const CloneSettings& changed) {
 }
 
 bool ObjectsModel::chooseType(int type) {
-  if (type < 0 || type >= kObjectTypeCount) return false;
-  SceneObject changed = object();
-  changed.type = static_cast<std::uint8_t>(type);
-  return storeObject(changed);
+  return chooseField(&SceneObject::type, type, kObjectTypeCount);
 }
 
 bool ObjectsModel::chooseBlend(int blend) {
-  if (blend < 0 || blend >= kBlendModeCount) return false;
-  SceneObject changed = object();
-  changed.blend = static_cast<std::uint8_t>(blend);
-  return storeObject(changed);
+  return chooseField(&SceneObject::blend, blend, kBlendModeCount);
 }
 
 bool ObjectsModel::chooseTexture(int slot) {
-  if (slot < 0 || slot >= kTextureSlotCount) return false;
-  SceneObject changed = object();
-  changed.texture = static_cast<std::uint8_t>(slot);
-  return storeObject(changed);
+  return chooseField(&SceneObject::texture, slot, kTextureSlotCount);
 }
 
 bool ObjectsModel::chooseMaterial(int slot) {
-  if (slot < 0 || slot >= kMaterialCount) return false;
+  return chooseField(&SceneObject::material, slot, kMaterialCount);
+}
+
+bool ObjectsModel::chooseField(std::uint8_t SceneObject::*field, int value, int count) {
+  if (value < 0 || value >= count) return false;
   SceneObject changed = object();
-  changed.material = static_cast<std::uint8_t>(slot);
+  changed.*field = static_cast<std::uint8_t>(value);
   return storeObject(changed);
 }
 

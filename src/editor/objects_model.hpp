@@ -124,6 +124,8 @@ class ObjectsModel {
   // The current object's record after a stored choice; a snapshot keeps it for undo.
   bool storeObject(const SceneObject& changed);
   bool storeClone(const CloneSettings& changed);
+  // Stores a choice from a list of count entries into one byte of the object's record.
+  bool chooseField(std::uint8_t SceneObject::*field, int value, int count);
   bool sizeDiffers(int size) const;
   Changes autofocusChanges() const;
 
