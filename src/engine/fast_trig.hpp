@@ -21,16 +21,27 @@ struct FastTrig {
       c = std::cos(x);
       return;
     }
-    // k = x * 2/pi rounded to the nearest integer; r = x - k pi/2 in |r| <= pi/4.
+    sincosReducible(x, s, c);
+  }
+  // Row forms for many arguments at once, vectorised where the processor allows (AVX2); lane for
+  // lane the same results as sincos.
+  static void sincosRow(const double* x, double* s, double* c, int count);
+  static void sinRow(const double* x, double* s, int count);
+
+  // sincos for |x| <= kReducible, without branches, so that a loop over it vectorises.
+  static void sincosReducible(double x, double& s, double& c) {
+    // k = x * 2/pi rounded to the nearest integer; r = x - k pi/2 in |r| <= pi/4. The low bits
+    // of the rounded sum are k's, so the quadrant needs no conversion to an integer.
     constexpr double kRound = 0x1.8p52;
-    const double k = (x * 0x1.45f306dc9c883p-1 + kRound) - kRound;
+    const double rounded = x * 0x1.45f306dc9c883p-1 + kRound;
+    const double k = rounded - kRound;
     const double r = (((x - k * 0x1.921fb58p+0) - k * -0x1.dde974p-27) - k * 0x1.1a62630p-54) -
                      k * 0x1.8a2e03707344ap-81;
     // The quadrant swaps the two and sets their signs; bit operations rather than branches,
     // which the quadrants of neighbouring points would mispredict half the time.
     const auto sinR = std::bit_cast<std::uint64_t>(sinKernel(r));
     const auto cosR = std::bit_cast<std::uint64_t>(cosKernel(r));
-    const auto quadrant = static_cast<std::uint64_t>(static_cast<std::int64_t>(k));
+    const auto quadrant = std::bit_cast<std::uint64_t>(rounded);
     const std::uint64_t swap = 0 - (quadrant & 1);
     s = std::bit_cast<double>(((sinR & ~swap) | (cosR & swap)) ^ ((quadrant & 2) << 62));
     c = std::bit_cast<double>(((cosR & ~swap) | (sinR & swap)) ^ (((quadrant + 1) & 2) << 62));
@@ -80,6 +91,12 @@ struct LibraryTrig {
   }
   static double sin(double x) { return std::sin(x); }
   static double cos(double x) { return std::cos(x); }
+  static void sincosRow(const double* x, double* s, double* c, int count) {
+    for (int i = 0; i < count; ++i) sincos(x[i], s[i], c[i]);
+  }
+  static void sinRow(const double* x, double* s, int count) {
+    for (int i = 0; i < count; ++i) s[i] = std::sin(x[i]);
+  }
 };
 
 }  // namespace tess

@@ -41,14 +41,17 @@ void gridStage(const GridJob& job, const PointGenerator& generator) {
   const ModifierPass pass{o, GridCell{0, 0, double(segU), double(segV), nullptr}, job.inputs.time};
   const double ox = o.posX / 64.0, oy = o.posY / 64.0, oz = o.posZ / 64.0;
   std::array<MeshPoint, kGridSide> row;
+  std::array<double, kGridSide> columnU;
+  for (int c = 0; c <= segU; ++c) columnU[c] = (c * 360.0 / segU) / 360;
   for (int r = 0; r <= segV; ++r) {
     std::uint8_t* weights = &job.scratch.selection[r * kGridSide];
     std::fill_n(weights, columns, std::uint8_t{1});
+    const double rowV = (r * 360.0 / segV) / 360;
     for (int c = 0; c <= segU; ++c) {
       MeshPoint& p = row[c];
       p = MeshPoint{};
-      p.tu0 = (c * 360.0 / segU) / 360;
-      p.tv0 = (r * 360.0 / segV) / 360;
+      p.tu0 = columnU[c];
+      p.tv0 = rowV;
       generator.generate(r, c, p);
       if (!post) {
         p.px *= 1.0 / 64;

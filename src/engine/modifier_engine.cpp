@@ -86,15 +86,6 @@ struct Turn {
   double c, s;
 };
 
-template <class Trig>
-Turn turn(double theta) {
-  Turn k;
-  Trig::sincos(theta, k.s, k.c);
-  return k;
-}
-
-Turn fixedTurn(const Entry& e) { return {e.cosTurn, e.sinTurn}; }
-
 // Turns (a, b) about (ca, cb).
 void rotatePair(double& a, double& b, double ca, double cb, Turn k) {
   const double da = a - ca, db = b - cb;
@@ -113,6 +104,17 @@ void turnY(MeshPoint& p, const Entry& e, Turn k) {
   p.pz = e.P3 + k.c * e.dz - k.s * e.dx;
 }
 
+// Turns the point by k about the entry's centre: the X forms turn y and z, the Y forms x and z,
+// the Z forms x and y (SinBend and Bend are named by the axis they bend along instead).
+void turnAbout(int code, MeshPoint& p, const Entry& e, Turn k) {
+  switch (code) {
+    case TwistX: case RotateX: case SinBendZ: case BendZ: return turnX(p, e, k);
+    case TwistY: case RotateY: return turnY(p, e, k);
+    case SinBendX: case BendX: return rotatePair(p.px, p.pz, e.P1, e.P3, k);
+    default: return rotatePair(p.px, p.py, e.P1, e.P2, k);  // TwistZ, RotateZ, SinBendY, BendY
+  }
+}
+
 // A trapeze or skew divides by a size + 1; a size of -1 acts like a size of 0.
 double sizeDivisor(std::int16_t size) {
   const int divisor = size + 1;
@@ -129,6 +131,86 @@ double textureRadius(const MeshPoint& p) {
 
 void setAnima(std::array<double, 5>& target, const Modifier& m) { target = rawParams(m); }
 
+// The codes that turn the point by a factor times the sine of an angle that depends on the point.
+constexpr bool turnsByPointAngle(int code) {
+  return (code >= TwistX && code <= SinBendZ) || (code >= BendX && code <= BendZ);
+}
+
+// The codes whose move needs the sine or cosine of angles that depend on the point. They run in
+// stages: the first angle, its sine and cosine, a second angle (the turn, or GlobalWaves' second
+// wave), its sine and cosine, then the move; over a row, each stage runs for every point at once.
+constexpr bool isTrigCode(int code) {
+  return turnsByPointAngle(code) || (code >= GridWaves1 && code <= GlobalRadialWaves) ||
+         (code >= TextureWaves && code <= TextureWavesV);
+}
+constexpr bool hasSecondAngle(int code) { return turnsByPointAngle(code) || code == GlobalWaves; }
+// Whether the move reads the cosines (or only the sines) of the first and the second angle.
+constexpr bool readsFirstCosine(int code) {
+  return code == GridWaves1 || code == GridWaves2 || code == TextureWaves ||
+         code == TextureRadialWaves || code == TextureWavesV;
+}
+constexpr bool readsSecondCosine(int code) { return turnsByPointAngle(code); }
+
+double firstAngle(int code, const Entry& e, const GridCell& g, const MeshPoint& p) {
+  switch (code) {
+    case TwistX: case TwistY: case TwistZ: return radians(80 * (e.R - e.d));
+    case SinBendX: case SinBendY: case SinBendZ: return radians(80 * e.dx);
+    case BendX: return radians(4 * e.R * e.dx);
+    case BendY: case BendZ: return radians(4 * e.R * e.dy);
+    case GridWaves1: case TextureWaves: return gridWave(g, e.R);
+    case GridWaves2:
+      return radians((16 * g.r / g.segV + 16 * (g.segU - g.c) / g.segU) * e.R * kPhaseStep);
+    case GlobalWaves: return 32 * e.P1 * p.px;
+    case GlobalRadialWaves: return e.R * std::sqrt(e.dx * e.dx + e.dz * e.dz);
+    case TextureRadialWaves: return radians(32 * textureRadius(p) * e.R * kPhaseStep);
+    case TextureRadialWavesZoom: return e.R * textureRadius(p);
+    case TextureWavesU: return radians((32 * g.c / g.segU) * e.R * kPhaseStep);
+    default: return radians((32 * g.r / g.segV) * e.R * kPhaseStep);  // TextureWavesV
+  }
+}
+
+// firstSine: the sine of the first angle.
+double secondAngle(int code, const Entry& e, const MeshPoint& p, double firstSine) {
+  if (code == GlobalWaves) return 32 * e.P3 * p.pz;
+  return (code >= BendX && code <= BendZ ? 3 * e.A : e.A) * firstSine;
+}
+
+struct Sines {
+  double s1 = 0, c1 = 0, s2 = 0, c2 = 0;
+};
+
+void applyTrigMove(int code, const Entry& e, bool inside, MeshPoint& p, const Sines& t) {
+  const double R = e.R, A = e.A;
+  switch (code) {
+    case GridWaves1: case GridWaves2: p.px += A * t.s1; p.py += A * t.c1; break;
+    case GlobalWaves: p.py += A * t.s1 / 2 + R * t.s2 / 2; break;
+    case GlobalRadialWaves: p.py += A * t.s1; break;
+    case TextureWaves: case TextureRadialWaves:
+      p.tu0 += A * t.s1 / 8;
+      p.tv0 += A * t.c1 / 8;
+      break;
+    case TextureRadialWavesZoom: {
+      const double k = 1 + A * t.s1 / 8;
+      p.tu0 = 0.5 + k * (p.tu0 - 0.5);
+      p.tv0 = 0.5 + k * (p.tv0 - 0.5);
+      break;
+    }
+    case TextureWavesU: p.tu0 += A * t.s1 / 8; break;
+    case TextureWavesV: p.tv0 += A * t.c1 / 8; break;
+    default: if (inside) turnAbout(code, p, e, Turn{t.c2, t.s2}); break;  // the turning codes
+  }
+}
+
+// One point's trigonometric code.
+template <class Trig>
+void applyTrigEntry(int code, const Entry& e, bool inside, MeshPoint& p, const GridCell& g) {
+  if (turnsByPointAngle(code) && !inside) return;
+  Sines t;
+  Trig::sincos(firstAngle(code, e, g, p), t.s1, t.c1);
+  if (hasSecondAngle(code)) Trig::sincos(secondAngle(code, e, p, t.s1), t.s2, t.c2);
+  applyTrigMove(code, e, inside, p, t);
+}
+
 [[gnu::always_inline]] inline void applySelection(int code, bool inside, const GridCell& g) {
   std::uint8_t& w = *g.weight;
   switch (code) {
@@ -144,9 +226,8 @@ void setAnima(std::array<double, 5>& target, const Modifier& m) { target = rawPa
   }
 }
 
-// TextureRotate..TextureMove: texture coordinates.
-template <class Trig>
-[[gnu::always_inline]] inline void applyTextureEntry(int code, const Entry& e, const GridCell& g, MeshPoint& p) {
+// TextureRotate..TextureMove but the trigonometric codes: texture coordinates.
+[[gnu::always_inline]] inline void applyTextureEntry(int code, const Entry& e, MeshPoint& p) {
   const double R = e.R, A = e.A;
   switch (code) {
     case TextureRotate: {
@@ -156,32 +237,6 @@ template <class Trig>
       p.tv0 = s * tu + c * tv;
       break;
     }
-    case TextureWaves: {
-      double sinPhi, cosPhi;
-      Trig::sincos(gridWave(g, R), sinPhi, cosPhi);
-      p.tu0 += A * sinPhi / 8;
-      p.tv0 += A * cosPhi / 8;
-      break;
-    }
-    case TextureRadialWaves: {
-      double sinPhi, cosPhi;
-      Trig::sincos(radians(32 * textureRadius(p) * R * kPhaseStep), sinPhi, cosPhi);
-      p.tu0 += A * sinPhi / 8;
-      p.tv0 += A * cosPhi / 8;
-      break;
-    }
-    case TextureRadialWavesZoom: {
-      const double k = 1 + A * Trig::sin(R * textureRadius(p)) / 8;
-      p.tu0 = 0.5 + k * (p.tu0 - 0.5);
-      p.tv0 = 0.5 + k * (p.tv0 - 0.5);
-      break;
-    }
-    case TextureWavesU:
-      p.tu0 += A * Trig::sin(radians((32 * g.c / g.segU) * R * kPhaseStep)) / 8;
-      break;
-    case TextureWavesV:
-      p.tv0 += A * Trig::cos(radians((32 * g.r / g.segV) * R * kPhaseStep)) / 8;
-      break;
     case FrontMappingXY: p.tu0 = p.px * R / 2; p.tv0 = p.py * A / 2; break;
     case FrontMappingXZ: p.tu0 = p.px * R / 2; p.tv0 = p.pz * A / 2; break;
     case FrontMappingYZ: p.tu0 = p.py * R / 2; p.tv0 = p.pz * A / 2; break;
@@ -190,10 +245,9 @@ template <class Trig>
   }
 }
 
-// Breath..GlobalRadialWaves: the deforming entries.
-template <class Trig>
-[[gnu::always_inline]] inline void applyDeformEntry(int code, const Entry& e, bool inside, const SceneObject& owner,
-                      const GridCell& g, MeshPoint& p) {
+// Breath..GlobalRadialWaves but the trigonometric codes: the deforming entries.
+[[gnu::always_inline]] inline void applyDeformEntry(int code, const Entry& e, bool inside,
+                                                    const SceneObject& owner, MeshPoint& p) {
   const double R = e.R, A = e.A;
   switch (code) {
     case Breath: {
@@ -212,30 +266,9 @@ template <class Trig>
       p.pz = std::clamp(p.pz, e.P3 - r, e.P3 + r);
       break;
     }
-    case TwistX: case TwistY: case TwistZ: {
-      if (!inside) break;
-      const Turn k = turn<Trig>(A * Trig::sin(radians(80 * (R - e.d))));
-      if (code == TwistX) turnX(p, e, k);
-      else if (code == TwistY) turnY(p, e, k);
-      else rotatePair(p.px, p.py, e.P1, e.P2, k);
+    case RotateX: case RotateY: case RotateZ:
+      if (inside) turnAbout(code, p, e, Turn{e.cosTurn, e.sinTurn});
       break;
-    }
-    case SinBendX: case SinBendY: case SinBendZ: {
-      if (!inside) break;
-      const Turn k = turn<Trig>(A * Trig::sin(radians(80 * e.dx)));
-      if (code == SinBendX) rotatePair(p.px, p.pz, e.P1, e.P3, k);
-      else if (code == SinBendY) rotatePair(p.px, p.py, e.P1, e.P2, k);
-      else turnX(p, e, k);
-      break;
-    }
-    case RotateX: case RotateY: case RotateZ: {
-      if (!inside) break;
-      const Turn k = fixedTurn(e);
-      if (code == RotateX) turnX(p, e, k);
-      else if (code == RotateY) turnY(p, e, k);
-      else rotatePair(p.px, p.py, e.P1, e.P2, k);
-      break;
-    }
     case GlobalRotateX: case GlobalRotateY: case GlobalRotateZ: {
       const double c = e.cosTurn, s = e.sinTurn;
       const double x = p.px, y = p.py, z = p.pz;
@@ -279,14 +312,6 @@ template <class Trig>
     case GlobalSkewX: p.px = p.px + 33 * A * p.py / sizeDivisor(owner.sizeY); break;
     case GlobalSkewY: p.py = p.py + 33 * A * p.px / sizeDivisor(owner.sizeX); break;
     case GlobalSkewZ: p.pz = p.pz + 33 * A * p.py / sizeDivisor(owner.sizeZ); break;
-    case BendX: case BendY: case BendZ: {
-      if (!inside) break;
-      const Turn k = turn<Trig>(3 * A * Trig::sin(radians(4 * R * (code == BendX ? e.dx : e.dy))));
-      if (code == BendX) rotatePair(p.px, p.pz, e.P1, e.P3, k);
-      else if (code == BendY) rotatePair(p.px, p.py, e.P1, e.P2, k);
-      else turnX(p, e, k);
-      break;
-    }
     case Bottle: if (inside) p.py = p.py + A * (p.px * p.px + p.pz * p.pz) / 2; break;
     case Bottle2: {
       const double divisor = p.py + e.P2;
@@ -294,20 +319,6 @@ template <class Trig>
       break;
     }
     case Move: p.px += e.P1; p.py += e.P2; p.pz += e.P3; break;
-    case GridWaves1: case GridWaves2: {
-      const double phi = code == GridWaves1 ? gridWave(g, R)
-                                    : radians((16 * g.r / g.segV + 16 * (g.segU - g.c) / g.segU) *
-                                              R * kPhaseStep);
-      double sinPhi, cosPhi;
-      Trig::sincos(phi, sinPhi, cosPhi);
-      p.px += A * sinPhi;
-      p.py += A * cosPhi;
-      break;
-    }
-    case GlobalWaves:
-      p.py += A * Trig::sin(32 * e.P1 * p.px) / 2 + R * Trig::sin(32 * e.P3 * p.pz) / 2;
-      break;
-    case GlobalRadialWaves: p.py += A * Trig::sin(R * std::sqrt(e.dx * e.dx + e.dz * e.dz)); break;
   }
 }
 
@@ -318,8 +329,9 @@ template <class Trig>
   const bool inside = e.d < std::fabs(e.R);
   if (isSelectionCode(code)) return applySelection(code, inside, g);
   if (*g.weight == 0) return;
-  if (code <= GlobalRadialWaves) return applyDeformEntry<Trig>(code, e, inside, owner, g, p);
-  if (code <= TextureMove) applyTextureEntry<Trig>(code, e, g, p);
+  if (isTrigCode(code)) return applyTrigEntry<Trig>(code, e, inside, p, g);
+  if (code <= GlobalRadialWaves) return applyDeformEntry(code, e, inside, owner, p);
+  if (code <= TextureMove) applyTextureEntry(code, e, p);
 }
 
 template <class Trig>
@@ -376,10 +388,49 @@ struct RowJob {
   int count;
 };
 
+// One trigonometric step over a row, stage by stage for up to kChunk points at once, so that
+// the sines and cosines of the chunk's angles are worked out together (vectorised).
+template <int Code, class Trig>
+void trigStepRow(const EntryValues& values, bool distance, const RowJob& job) {
+  constexpr int kChunk = 64;
+  std::array<double, kChunk> d{}, angle{}, s1{}, c1{}, s2{}, c2{};
+  for (int first = 0; first < job.count; first += kChunk) {
+    const int n = std::min(kChunk, job.count - first);
+    MeshPoint* points = job.points + first;
+    GridCell cell = job.cell;
+    for (int i = 0; i < n; ++i) {
+      MeshPoint& p = points[i];
+      cell.c = job.cell.c + first + i;
+      if (job.group) { p.px += job.ox; p.py += job.oy; p.pz += job.oz; }
+      Entry e = values;
+      measure(e, distance, p);
+      d[i] = e.d;
+      angle[i] = firstAngle(Code, e, cell, p);
+    }
+    if constexpr (readsFirstCosine(Code)) Trig::sincosRow(angle.data(), s1.data(), c1.data(), n);
+    else Trig::sinRow(angle.data(), s1.data(), n);
+    if constexpr (hasSecondAngle(Code)) {
+      for (int i = 0; i < n; ++i) angle[i] = secondAngle(Code, values, points[i], s1[i]);
+      if constexpr (readsSecondCosine(Code)) Trig::sincosRow(angle.data(), s2.data(), c2.data(), n);
+      else Trig::sinRow(angle.data(), s2.data(), n);
+    }
+    for (int i = 0; i < n; ++i) {
+      MeshPoint& p = points[i];
+      Entry e = values;
+      measure(e, false, p);
+      e.d = d[i];
+      if (job.weights[first + i] != 0)
+        applyTrigMove(Code, e, e.d < std::fabs(e.R), p, Sines{s1[i], c1[i], s2[i], c2[i]});
+      if (job.group) { p.px -= job.ox; p.py -= job.oy; p.pz -= job.oz; }
+    }
+  }
+}
+
 // One step over a row, the code fixed at compile time, so that the loop runs one code's
 // arithmetic without looking the code up for every point.
 template <int Code, class Trig>
 void stepRow(const EntryValues& values, bool distance, const RowJob& job) {
+  if constexpr (isTrigCode(Code)) return trigStepRow<Code, Trig>(values, distance, job);
   GridCell cell = job.cell;
   const double first = cell.c;
   for (int i = 0; i < job.count; ++i) {
