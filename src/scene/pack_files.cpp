@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/echoed_line.hpp"
 #include "core/folders.hpp"
 #include "scene/complex_pack_text.hpp"
 #include "scene/scene_codes.hpp"
@@ -14,16 +15,19 @@ namespace tess {
 
 namespace {
 
-// The pack names its font by file name only; anything that could point elsewhere is not opened.
+// The pack names its font by file name only; anything that could point elsewhere, or that holds
+// control characters (the name may run over several lines), is not opened.
 bool isPlainFileName(const std::string& name) {
-  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos;
+  return !name.empty() && name != "." && name != ".." && name.find('/') == std::string::npos &&
+         std::none_of(name.begin(), name.end(),
+                      [](unsigned char c) { return c < 0x20 || c == 0x7F; });
 }
 
 void loadFont(Project& project, std::vector<std::string>& notices) {
   const std::string& name = project.scenes.fontName;
   Status status = isPlainFileName(name)
                       ? loadBitmapFont(userOrDataFile(name), project.textures.font)
-                      : Status::failure("'" + name + "': not a plain file name");
+                      : Status::failure("'" + echoedLine(name) + "': not a plain file name");
   if (!status.ok()) notices.push_back("font " + status.message + "; the current font stays");
 }
 
