@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <type_traits>
 
 #include "texture/ops/blur_pass_schedule.hpp"
 #include "texture/ops/pixel.hpp"
@@ -34,17 +35,29 @@ PassReach passReach(BlurShape shape, int pass, std::ptrdiff_t rowBytes) {
           static_cast<std::ptrdiff_t>(pass) * 4};
 }
 
-// Sixteen bytes, four pixels: wider generic vectors than the target's registers, and narrower
-// ones, fall back to byte-by-byte code, so narrower groups use the low part of one of these.
+// Sixteen bytes hold four pixels, thirty-two eight: generic vectors wider than the target's
+// registers are split into registers that it has, narrower ones fall back to byte-by-byte code,
+// so groups of one and two pixels use the low part of sixteen bytes.
 using Bytes16 = std::uint8_t __attribute__((vector_size(16)));
+using Bytes32 = std::uint8_t __attribute__((vector_size(32)));
 using Words64 = std::uint64_t __attribute__((vector_size(16)));
 using Words32 = std::uint32_t __attribute__((vector_size(16)));
+using Words32x8 = std::uint32_t __attribute__((vector_size(32)));
 
-// W (1, 2 or 4) pixels into the low bytes of a vector, and back.
 template <int W>
-inline Bytes16 loadPixels(const std::uint8_t* at) {
-  if constexpr (W == 4) {
-    Bytes16 bytes;
+using PixelVector = std::conditional_t<W == 8, Bytes32, Bytes16>;
+template <int W>
+using PixelWords = std::conditional_t<W == 8, Words32x8, Words32>;
+
+// The eight-pixel helpers are inlined into blurRunEight, whose AVX2 and baseline builds each pass
+// the vectors in their own registers: the calling convention never meets them.
+#pragma GCC diagnostic ignored "-Wpsabi"
+
+// W (1, 2, 4 or 8) pixels into the low bytes of a vector, and back.
+template <int W>
+inline PixelVector<W> loadPixels(const std::uint8_t* at) {
+  if constexpr (W >= 4) {
+    PixelVector<W> bytes;
     std::memcpy(&bytes, at, sizeof bytes);
     return bytes;
   } else if constexpr (W == 2) {
@@ -59,8 +72,8 @@ inline Bytes16 loadPixels(const std::uint8_t* at) {
 }
 
 template <int W>
-inline void storePixels(std::uint8_t* at, Bytes16 bytes) {
-  if constexpr (W == 4) {
+inline void storePixels(std::uint8_t* at, PixelVector<W> bytes) {
+  if constexpr (W >= 4) {
     std::memcpy(at, &bytes, sizeof bytes);
   } else if constexpr (W == 2) {
     const std::uint64_t word = reinterpret_cast<Words64>(bytes)[0];
@@ -71,33 +84,41 @@ inline void storePixels(std::uint8_t* at, Bytes16 bytes) {
   }
 }
 
-// Blue, green and red of W (1, 2 or 4) consecutive pixels, each read before any of them is
+// Blue, green and red of W (1, 2, 4 or 8) consecutive pixels, each read before any of them is
 // written: valid when every Lt lies before all W (Lt is P itself in pass 0, else W <= i). Byte
 // lanes hold the sum exactly: X/2 + four eighths is at most 127 + 4 * 31 = 251, so only the added
 // brightness can pass 255, and it saturates.
 template <int W>
 inline void blurPixels(std::uint8_t* pixel, const PassReach& reach, std::uint8_t add) {
-  const Bytes16 original = loadPixels<W>(pixel);
-  const Bytes16 alpha = {0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF};
-  const Bytes16 sum = (loadPixels<W>(pixel + reach.below) >> 1) +
-                      (loadPixels<W>(pixel + reach.side) >> 3) +
-                      (loadPixels<W>(pixel - reach.side) >> 3) +
-                      (loadPixels<W>(pixel - reach.above) >> 3) + (original >> 3);
-  Bytes16 total = sum + add;
-  total |= reinterpret_cast<Bytes16>(total < sum);  // wrapped past 255: all ones
+  using Bytes = PixelVector<W>;
+  const Bytes original = loadPixels<W>(pixel);
+  const Bytes alpha = reinterpret_cast<Bytes>(PixelWords<W>{} + 0xFF000000u);
+  const Bytes sum = (loadPixels<W>(pixel + reach.below) >> 1) +
+                    (loadPixels<W>(pixel + reach.side) >> 3) +
+                    (loadPixels<W>(pixel - reach.side) >> 3) +
+                    (loadPixels<W>(pixel - reach.above) >> 3) + (original >> 3);
+  Bytes total = sum + add;
+  total |= reinterpret_cast<Bytes>(total < sum);  // wrapped past 255: all ones
   storePixels<W>(pixel, (total & ~alpha) | (original & alpha));
 }
 
-// The widest group that pass i may blur at once: four pixels in pass 0 and from pass 4 on (each
-// group of four still reads only pixels outside itself), one in pass 1, two in passes 2 and 3.
+// The widest group that pass i may blur at once: eight pixels in pass 0 and from pass 8 on (each
+// group still reads only pixels outside itself), four in passes 4 to 7, two in passes 2 and 3,
+// one in pass 1.
 int groupWidth(int pass) {
-  if (pass == 0 || pass >= 4) return 4;
-  return pass;
+  if (pass == 0 || pass >= 8) return 8;
+  return pass >= 4 ? 4 : pass;
 }
 
 template <int W>
 void blurRun(std::uint8_t* from, std::uint8_t* to, const PassReach& reach, std::uint8_t add) {
   for (std::uint8_t* pixel = from; pixel != to; pixel += 4 * W) blurPixels<W>(pixel, reach, add);
+}
+
+// Most passes take groups of eight, in one AVX2 register where the processor has it.
+__attribute__((target_clones("avx2", "default"))) void blurRunEight(
+    std::uint8_t* from, std::uint8_t* to, const PassReach& reach, std::uint8_t add) {
+  blurRun<8>(from, to, reach, add);
 }
 
 // Pixels [first, end) of the walk, in memory order, for one pass. Both ends are multiples of the
@@ -107,6 +128,8 @@ void blurWalkRange(std::uint8_t* walk, std::ptrdiff_t first, std::ptrdiff_t end,
   std::uint8_t* from = walk + first * 4;
   std::uint8_t* to = walk + end * 4;
   switch (groupWidth(pass)) {
+    case 8:
+      return blurRunEight(from, to, reach, add);
     case 4:
       return blurRun<4>(from, to, reach, add);
     case 2:
