@@ -75,7 +75,7 @@ class SlotPipeline {
   }
 
   // The calling thread: publishes the slots in order; a slot that renders scenes runs here, and
-  // so does the next slot to publish when nobody has claimed it yet.
+  // while the next slot to publish is not ready the caller claims and regenerates slots too.
   void publishAll(const std::function<void(int slot)>& published) {
     for (std::size_t k = 0; k < slots_.size(); ++k) {
       const int slot = slots_[k];
@@ -83,8 +83,9 @@ class SlotPipeline {
         selectTexture(store_, slot);
       } else {
         std::unique_lock lock(mutex_);
+        // Rather than wait, the caller regenerates the next slot to claim, this one or a later.
         while (!jobs_[k].done) {
-          if (nextClaim_ < claimOrder_.size() && claimOrder_[nextClaim_] == k)
+          if (nextClaim_ < claimOrder_.size() && !free_.empty())
             regenerateNext(lock);
           else
             changed_.wait(lock);
