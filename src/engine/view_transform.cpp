@@ -28,21 +28,4 @@ ViewTransform::ViewTransform(const Camera& camera, const ViewRotation& rotation,
       sinPsi_(std::sin(rotation.psi)),
       mode_(mode) {}
 
-void ViewTransform::apply(double& px, double& py, double& pz) const {
-  const double x = (px - targetX_) * zoom_;
-  const double y = (py - targetY_) * zoom_;
-  const double z = (pz - targetZ_) * zoom_;
-  const double a = cosPhi_ * x - sinPhi_ * y;
-  const double b = sinPhi_ * x + cosPhi_ * y;
-  const double d = cosTheta_ * b - sinTheta_ * z;
-  const double zr = sinTheta_ * b + cosTheta_ * z;
-  px = cosPsi_ * a - sinPsi_ * d;
-  const double yr = sinPsi_ * a + cosPsi_ * d;
-  switch (mode_) {
-    case ViewMode::Normal: py = yr; pz = zr; break;
-    case ViewMode::Up: py = -zr; pz = yr; break;
-    case ViewMode::Bottom: py = zr; pz = -yr; break;
-  }
-}
-
 }  // namespace tess

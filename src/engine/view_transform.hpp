@@ -22,6 +22,7 @@ class ViewTransform {
 
   // Moves a point in generator axes (already offset by its object's position, in scene units)
   // into view space, still in generator axes: the caller stores (x, z, y).
+  // Inline: every grid point of every build passes through it.
   void apply(double& px, double& py, double& pz) const;
 
  private:
@@ -29,5 +30,22 @@ class ViewTransform {
   double cosPhi_, sinPhi_, cosTheta_, sinTheta_, cosPsi_, sinPsi_;
   ViewMode mode_;
 };
+
+inline void ViewTransform::apply(double& px, double& py, double& pz) const {
+  const double x = (px - targetX_) * zoom_;
+  const double y = (py - targetY_) * zoom_;
+  const double z = (pz - targetZ_) * zoom_;
+  const double a = cosPhi_ * x - sinPhi_ * y;
+  const double b = sinPhi_ * x + cosPhi_ * y;
+  const double d = cosTheta_ * b - sinTheta_ * z;
+  const double zr = sinTheta_ * b + cosTheta_ * z;
+  px = cosPsi_ * a - sinPsi_ * d;
+  const double yr = sinPsi_ * a + cosPsi_ * d;
+  switch (mode_) {
+    case ViewMode::Normal: py = yr; pz = zr; break;
+    case ViewMode::Up: py = -zr; pz = yr; break;
+    case ViewMode::Bottom: py = zr; pz = -yr; break;
+  }
+}
 
 }  // namespace tess
