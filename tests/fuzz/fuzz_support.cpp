@@ -22,7 +22,7 @@ void expectRefusal(const Status& status, const std::filesystem::path& file) {
 
 FuzzFiles::FuzzFiles() {
   // Every input rewrites its file: on a disk each truncation may wait for a block discard, which
-  // held one target to a few dozen inputs a second. Memory, where there is a folder for it.
+  // cut one target to a third of its speed. Memory, where there is a folder for it.
   const std::filesystem::path memory = "/dev/shm";
   const std::filesystem::path base =
       ::access(memory.c_str(), W_OK) == 0 ? memory : std::filesystem::temp_directory_path();
